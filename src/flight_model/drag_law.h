@@ -1,0 +1,9 @@
+#pragma once
+
+namespace zarv {
+
+// Mach-dependent drag coefficient. model is rounded to the nearest integer; models 1
+// (Titan-2) and 2 write cx, any other model leaves it untouched.
+void DragLaw(const double& model, const double& mach, double& cx);
+
+}  // namespace zarv

@@ -1,0 +1,22 @@
+#pragma once
+
+namespace zarv {
+
+// Values the run shares with the motion step besides its parameters: the current mass
+// (read), the form selector (read) and the two aerodynamic forces (written).
+struct MotionShared {
+  double mass = 0.0;          // kg, must be positive
+  int aerostatLatch = 0;      // 1: aerostat form (balloon, airship)
+  double dragForce = 0.0;     // N, Cx * q * S
+  double aeroLiftForce = 0.0; // N, Cy * q * S
+};
+
+// One explicit Euler step of the point mass in the vertical plane over a flat Earth.
+// Advances t, H, X, V and theta (rad) in place and writes nx, ny (g) and q (Pa).
+void MotionStep(const double& liftForce, const double& thrust, const double& area,
+                const double& windSpeed, const double& dt, const double& density,
+                const double& cx, const double& cy, double& t, double& h, double& x,
+                double& v, double& theta, double& nx, double& ny, double& q,
+                MotionShared& shared);
+
+}  // namespace zarv

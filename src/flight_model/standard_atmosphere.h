@@ -1,0 +1,12 @@
+#pragma once
+
+namespace zarv {
+
+// Air state at altitude h (m): temperature (K), pressure (bar), speed of sound (m/s),
+// density (kg/m3) and dynamic viscosity (poise). Pure function of h.
+// At and below the table's floor (-5000 m) the floor values are returned with the
+// ground density; above 1 000 000 m the top band is extrapolated.
+void StandardAtmosphere(const double& h, double& temperature, double& pressure,
+                        double& speedOfSound, double& density, double& viscosity);
+
+}  // namespace zarv

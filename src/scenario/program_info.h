@@ -1,0 +1,8 @@
+#pragma once
+
+namespace zarv {
+
+inline constexpr const char* kBanner = "  ZARV vers 1.17 Beta  ";        // calculation window, charts
+inline constexpr const char* kStartCaption = "  Zarv version 1.17 (Beta)";  // start window
+
+}  // namespace zarv

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "flight_model/motion_step.h"
+#include "trajectory/input_check.h"
+#include "trajectory/run_inputs.h"
+#include "trajectory/trajectory_log.h"
+
+namespace zarv {
+
+// Working state of the integration, owned by the TrajectoryRun and rewritten at every
+// pass start. Buoyancy values survive between runs for the airship class, which has no
+// envelope set-up of its own.
+struct RunState {
+  double t = 0.0, X = 0.0, H = 0.0, V = 0.0, theta = 0.0;  // s, m, m, m/s, rad
+  double S = 0.0;                       // m2
+  double workingCx = 0.0, workingCy = 0.0;
+  double fuelMass = 0.0, specificImpulse = 0.0, engineMass = 0.0, thrust = 0.0;
+  double endAltitude = 0.0, endVelocity = 0.0;
+  double massFlow = 0.0, burnTime = 0.0;  // kg/s, s
+  double temperature = 0.0, pressure = 0.0, speedOfSound = 0.0, density = 0.0,
+         viscosity = 0.0, mach = 0.0;
+  double nx = 0.0, ny = 0.0, q = 0.0;
+  double heatFlux = 0.0;               // W/m2
+  // Balloon and airship.
+  double weight = 0.0, liftRequired = 0.0, liftForce = 0.0;  // N
+  double envelopeVolume = 0.0, initialVolume = 0.0, envelopeRadius = 0.0,
+         envelopeSurface = 0.0;
+  double gasLost = 0.0, liftLost = 0.0;  // m3, N
+  int flightAltitudeReached = 0;
+  // Sampling.
+  double sampleInterval = 0.0;  // s
+  double previousFraction = 0.0;
+  int sampleIndex = 1;
+  MotionShared shared;
+};
+
+struct RunSummary {
+  double flightTime = 0.0;    // s
+  double range = 0.0;         // m
+  double peakAltitude = 0.0;  // m
+  double peakSpeed = 0.0;     // m/s
+  int samplesRecorded = 0;    // samples taken by the recording pass (may exceed 500)
+  long long steps = 0;        // integration steps of both passes
+};
+
+// The trajectory computation: checks the inputs, integrates twice (the first pass finds
+// the end time, the second records 500 samples over it), fills the remaining slots,
+// rescales the rows to display units and sets the default curve list.
+class TrajectoryRun {
+ public:
+  // A rejected input changes nothing. For a balloon the run stores the envelope
+  // cross-section, as its field shows it, into inputs.S0.
+  std::optional<InputError> Run(RunInputs& inputs, double vehicleClass,
+                                TrajectoryLog& log);
+
+  const RunSummary& summary() const { return summary_; }
+  const RunState& state() const { return state_; }
+
+ private:
+  void StartPass(RunInputs& inputs, int vehicleClass);
+  void Integrate(const RunInputs& inputs, int vehicleClass, TrajectoryLog* log);
+  void Record(const RunInputs& inputs, TrajectoryLog& log);
+  void Finish(TrajectoryLog& log, int vehicleClass);
+
+  RunState state_;
+  RunSummary summary_;
+};
+
+// The curve list a run leaves for its first chart.
+struct CurveSelection {
+  std::array<int, kCurveListSize> list{};
+  int count = 0;
+};
+CurveSelection DefaultCurves(double vehicleClass);
+
+}  // namespace zarv
