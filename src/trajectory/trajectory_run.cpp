@@ -1,0 +1,252 @@
+#include "trajectory/trajectory_run.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "flight_model/constants.h"
+#include "flight_model/drag_law.h"
+#include "flight_model/standard_atmosphere.h"
+#include "trajectory/balloon_envelope.h"
+
+namespace zarv {
+namespace {
+
+constexpr int kBalloon = 3, kAirship = 4, kReentry = 7, kRocket = 8;
+
+// Sampling: a step is recorded when its fraction of the sample interval wrapped round.
+constexpr double kFractionTolerance = 0.0001;
+constexpr double kInitialPreviousFraction = 100.0;  // records the first step
+
+// Unit thresholds of the recorded values.
+constexpr double kKiloThreshold = 10000.0;       // m, N, kg
+constexpr double kKilometresPerSecond = 1000.0;  // m/s
+constexpr double kMinuteThreshold = 3600.0;      // s
+constexpr double kHourThreshold = 36000.0;       // s
+constexpr double kKiloPascal = 1000.0;           // Pa
+constexpr double kMegaPascal = 100000.0;         // Pa
+constexpr double kReynoldsScale = 1000.0;
+constexpr double kReynoldsLength = 1.0;          // m
+
+bool IsAerostat(int cls) { return cls == kBalloon || cls == kAirship; }
+
+void Scale(TrajectoryLog& log, int r, double divisor) {
+  double* values = log.row(r);
+  for (int j = 0; j < kSampleCapacity; ++j) values[j] /= divisor;
+}
+
+}  // namespace
+
+CurveSelection DefaultCurves(double vehicleClass) {
+  if (vehicleClass == kBalloon) return {{0, 3, 1, 21, 2, 9, 19, 0}, 8};
+  return {{0, 3, 1, 4, 2, 9, 0, 0}, 7};
+}
+
+std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, double vehicleClass,
+                                             TrajectoryLog& log) {
+  if (auto error = CheckRunInputs(inputs, vehicleClass)) return error;
+  const int cls = static_cast<int>(vehicleClass);
+  summary_ = RunSummary{};
+  state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
+
+  StartPass(inputs, cls);
+  Integrate(inputs, cls, nullptr);
+  state_.sampleInterval = state_.t / kSampleCapacity;
+
+  StartPass(inputs, cls);
+  state_.previousFraction = kInitialPreviousFraction;
+  log.units = UnitFlags{};
+  Integrate(inputs, cls, &log);
+  state_.sampleInterval = state_.t / kSampleCapacity;
+
+  summary_.flightTime = state_.t;
+  summary_.range = state_.X;
+  Finish(log, cls);
+  return std::nullopt;
+}
+
+void TrajectoryRun::StartPass(RunInputs& inputs, int cls) {
+  RunState& s = state_;
+  if (cls == kBalloon) {
+    s.weight = inputs.MassaStart * kGravity;
+    s.liftForce = s.weight;
+    s.liftRequired = s.weight + s.weight / 100.0 * inputs.Auftriebplus;
+    const BalloonEnvelope envelope = ComputeBalloonEnvelope(inputs.MassaStart, inputs.GasDichte);
+    s.envelopeVolume = envelope.volume;
+    s.initialVolume = envelope.volume;
+    s.envelopeRadius = envelope.radius;
+    s.envelopeSurface = envelope.surface;
+    // The field shows the area to 4 digits and its change handler stores what it shows.
+    inputs.S0 = envelope.areaShown;
+  } else if (cls != kAirship) {
+    // No buoyancy: nothing of an earlier balloon run may reach these rows.
+    s.liftForce = 0.0;
+    s.initialVolume = 0.0;
+  }
+  s.gasLost = 0.0;
+  s.liftLost = 0.0;
+  s.heatFlux = 0.0;
+  s.flightAltitudeReached = 0;
+
+  s.endAltitude = inputs.Hk;
+  s.endVelocity = inputs.Vk;
+  s.workingCx = inputs.Cx;
+  s.workingCy = inputs.Cy;
+  s.fuelMass = inputs.Mt;
+  s.specificImpulse = inputs.Iud;
+  s.engineMass = inputs.Mdv;
+  s.thrust = inputs.Schub;
+  if (cls == kAirship || cls == kRocket) {
+    s.massFlow = inputs.Schub / inputs.Iud;
+    s.burnTime = inputs.Mt / s.massFlow;
+  }
+
+  s.t = 0.0;
+  s.X = 0.0;
+  s.H = inputs.H0;
+  s.V = inputs.V0;
+  s.theta = inputs.TTO / kDegreesPerRadian;
+  s.shared.mass = inputs.MassaStart;
+  s.S = inputs.S0;
+  s.envelopeVolume = s.initialVolume;
+  s.sampleIndex = 1;
+  s.liftRequired = s.liftForce + s.liftForce / 100.0 * inputs.Auftriebplus;
+}
+
+void TrajectoryRun::Integrate(const RunInputs& inputs, int cls, TrajectoryLog* log) {
+  RunState& s = state_;
+  const double dt = inputs.dt0;
+  const bool dragLaw = std::lround(inputs.AeroModel) != 0;
+  const bool aerostat = IsAerostat(cls);
+  // With more than 10000 steps per sample interval a step's fraction grows by less than
+  // the tolerance; then only a wrap-round marks a crossing.
+  const bool fineSteps = log != nullptr && dt / s.sampleInterval <= kFractionTolerance;
+  double peakAltitude = s.H;
+  double peakSpeed = s.V;
+  long long steps = 0;
+  do {
+    if (cls == kRocket && s.t <= s.burnTime) {
+      s.massFlow = s.thrust / s.specificImpulse;
+      s.shared.mass -= s.massFlow * dt;
+      s.burnTime = s.fuelMass / s.massFlow;
+    } else {
+      s.thrust = 0.0;
+    }
+    StandardAtmosphere(s.H, s.temperature, s.pressure, s.speedOfSound, s.density, s.viscosity);
+    if (s.H > kSpeedOfSoundCapAltitude) s.speedOfSound = kSpeedOfSoundCap;
+    s.mach = s.V / s.speedOfSound;
+    if (dragLaw) DragLaw(inputs.AeroModel, s.mach, s.workingCx);
+    if (cls == kReentry) {
+      s.heatFlux = 0.0;
+      if (s.H < kHeatFluxCeiling) {
+        s.heatFlux = kHeatFluxCoefficient / std::sqrt(inputs.RSAT) *
+                     std::pow(s.density / kSeaLevelDensity, 0.5) *
+                     std::pow(s.V / kHeatFluxReferenceSpeed, kHeatFluxSpeedExponent);
+      }
+    }
+    if (aerostat) {
+      s.liftForce = s.liftRequired;
+      if (s.H >= inputs.HFlug) s.flightAltitudeReached = 1;
+      if (s.flightAltitudeReached == 1) s.liftForce = s.weight;
+      s.gasLost = inputs.Gasverlust / kSecondsPerDay / kLitresPerCubicMetre * s.envelopeSurface * s.t;
+      if (s.flightAltitudeReached == 1) {
+        s.liftLost = s.weight * s.gasLost / s.envelopeVolume;
+        s.liftForce = s.weight - s.liftLost;
+      }
+    }
+    MotionStep(s.liftForce, s.thrust, s.S, inputs.Vwind, dt, s.density, s.workingCx,
+               s.workingCy, s.t, s.H, s.X, s.V, s.theta, s.nx, s.ny, s.q, s.shared);
+    ++steps;
+    peakAltitude = std::max(peakAltitude, s.H);
+    peakSpeed = std::max(peakSpeed, s.V);
+
+    if (log != nullptr) {
+      const double ratio = s.t / s.sampleInterval;
+      const double fraction = ratio - std::floor(ratio);
+      const bool crossed = fineSteps ? fraction < s.previousFraction
+                                     : fraction - s.previousFraction <= kFractionTolerance;
+      if (crossed && s.sampleIndex <= kSampleCapacity) Record(inputs, *log);
+      s.previousFraction = fraction;
+    }
+  } while (s.H > s.endAltitude && s.t < inputs.Tk);
+
+  summary_.steps += steps;
+  if (log != nullptr) {
+    summary_.peakAltitude = peakAltitude;
+    summary_.peakSpeed = peakSpeed;
+  }
+}
+
+void TrajectoryRun::Record(const RunInputs& inputs, TrajectoryLog& log) {
+  RunState& s = state_;
+  const int j = s.sampleIndex;
+  const double m = s.shared.mass;
+  const double lift = s.liftForce;
+  log.at(row::kTime, j) = s.t;
+  log.at(row::kVelocity, j) = s.V;
+  log.at(row::kDynamicPressure, j) = s.q;
+  log.at(row::kAltitude, j) = s.H < 0.0 ? 0.0 : s.H;
+  log.at(row::kPathAngle, j) = s.theta * kDegreesPerRadian;
+  log.at(5, j) = 0.0;
+  log.at(6, j) = 0.0;
+  log.at(row::kRange, j) = s.X;
+  log.at(row::kLiftMinusWeight, j) = lift - m * kGravity;
+  log.at(row::kLoadFactorX, j) = s.nx;
+  log.at(row::kLoadFactorY, j) = s.ny;
+  log.at(row::kLiftMinusWeightChart, j) = lift - m * kGravity;
+  log.at(row::kLiftForce, j) = lift;
+  log.at(row::kWind, j) = inputs.Vwind;
+  log.at(row::kHeatFlux, j) = s.heatFlux;
+  log.at(row::kThrust, j) = s.thrust;
+  log.at(row::kMass, j) = m;
+  log.at(row::kThrustPerMass, j) = s.thrust / m;
+  log.at(18, j) = 0.0;
+  log.at(row::kEnvelopeVolume, j) = s.envelopeVolume;
+  log.at(row::kLiftForceCopy, j) = lift;
+  log.at(row::kDragForce, j) = s.shared.dragForce;
+  log.at(row::kAeroLiftForce, j) = s.shared.aeroLiftForce;
+  log.at(row::kDragCoefficient, j) = s.workingCx;
+  log.at(row::kLiftCoefficient, j) = s.workingCy;
+  log.at(row::kMach, j) = s.mach;
+  log.at(row::kTemperature, j) = s.temperature;
+  log.at(row::kPressure, j) = s.pressure;
+  log.at(row::kDensity, j) = s.density;
+  log.at(row::kReynolds, j) = s.density * s.V * kReynoldsLength / s.viscosity / kReynoldsScale;
+  log.at(row::kLiftLost, j) = s.liftLost;
+
+  UnitFlags& u = log.units;
+  if (s.H > kKiloThreshold) u.AltitudeInKm = 1;
+  if (s.X > kKiloThreshold) u.RangeInKm = 1;
+  if (s.V > kKilometresPerSecond) u.VelocityInKm = 1;
+  if (s.thrust > kKiloThreshold) u.ThrustInKilo = 1;
+  if (m > kKiloThreshold) u.MassInKilo = 1;
+  if (s.t > kMinuteThreshold) u.TimeUnit = s.t > kHourThreshold ? 3 : 2;
+  if (s.q > kKiloPascal) u.PressureUnit = s.q > kMegaPascal ? 2 : 1;
+
+  ++summary_.samplesRecorded;
+  if (s.sampleIndex < kSampleCapacity) ++s.sampleIndex;
+}
+
+void TrajectoryRun::Finish(TrajectoryLog& log, int cls) {
+  // A short run repeats its last sample, so no slot shows an earlier run.
+  const int filled = std::min(summary_.samplesRecorded, kSampleCapacity);
+  for (int r = 0; r < kRecordedRows; ++r) {
+    for (int j = filled + 1; j <= kSampleCapacity; ++j) log.at(r, j) = log.at(r, filled);
+    log.at(r, kSampleCapacity) = log.at(r, kSampleCapacity - 1);
+  }
+  const UnitFlags& u = log.units;
+  if (u.AltitudeInKm == 1) Scale(log, row::kAltitude, 1000.0);
+  if (u.VelocityInKm == 1) Scale(log, row::kVelocity, 1000.0);
+  if (u.PressureUnit == 1) Scale(log, row::kDynamicPressure, 1000.0);
+  if (u.PressureUnit == 2) Scale(log, row::kDynamicPressure, 1000000.0);
+  if (u.TimeUnit == 2) Scale(log, row::kTime, 60.0);
+  if (u.TimeUnit == 3) Scale(log, row::kTime, 3600.0);
+  if (u.RangeInKm == 1) Scale(log, row::kRange, 1000.0);
+  if (u.ThrustInKilo == 1) Scale(log, row::kThrust, 1000.0);
+  if (u.MassInKilo == 1) Scale(log, row::kMass, 1000.0);
+
+  const CurveSelection curves = DefaultCurves(cls);
+  log.CurveList = curves.list;
+  log.CurveCount = curves.count;
+}
+
+}  // namespace zarv
