@@ -64,12 +64,11 @@ std::string FormatResultFile(const TrajectoryLog& log) {
   return out;
 }
 
-FileWriteResult WriteResultFile(const TrajectoryLog& log, const std::filesystem::path& dir) {
+FileWriteResult WriteFileReplacing(const std::filesystem::path& path, const std::string& content) {
   FileWriteResult result;
-  result.path = dir / kResultFileName;
-  const std::filesystem::path temporary = dir / (std::string(kResultFileName) + ".tmp");
-  const std::string content = FormatResultFile(log);
-
+  result.path = path;
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (file == nullptr) {
     result.reason = std::strerror(errno);
@@ -84,7 +83,7 @@ FileWriteResult WriteResultFile(const TrajectoryLog& log, const std::filesystem:
     return result;
   }
   std::error_code error;
-  std::filesystem::rename(temporary, result.path, error);
+  std::filesystem::rename(temporary, path, error);
   if (error) {
     result.reason = error.message();
     std::remove(temporary.c_str());
@@ -92,6 +91,10 @@ FileWriteResult WriteResultFile(const TrajectoryLog& log, const std::filesystem:
   }
   result.ok = true;
   return result;
+}
+
+FileWriteResult WriteResultFile(const TrajectoryLog& log, const std::filesystem::path& dir) {
+  return WriteFileReplacing(dir / kResultFileName, FormatResultFile(log));
 }
 
 }  // namespace zarv

@@ -18,8 +18,11 @@ struct FileWriteResult {
   std::string reason;          // the system's reason when !ok
 };
 
-// Writes dir/Zarv_500.txt beside and renames it over the old file, so a failure leaves
-// the previous file whole.
+// Replaces `path` with `content`: written beside, then renamed over the old file, so a
+// failure leaves the previous file whole.
+FileWriteResult WriteFileReplacing(const std::filesystem::path& path, const std::string& content);
+
+// Writes dir/Zarv_500.txt through WriteFileReplacing.
 FileWriteResult WriteResultFile(const TrajectoryLog& log,
                                 const std::filesystem::path& dir = ".");
 

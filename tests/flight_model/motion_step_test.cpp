@@ -1,1 +1,112 @@
+#include "flight_model/motion_step.h"
+
+#include <cmath>
+
 #include <gtest/gtest.h>
+
+#include "flight_model/constants.h"
+
+namespace zarv {
+namespace {
+
+struct Step {
+  double lift = 0, thrust = 0, area = 1, wind = 0, dt = 0.01, rho = 1.225, cx = 0.5, cy = 0;
+  double t = 0, h = 1000, x = 0, v = 100, theta = 0;
+  double nx = 0, ny = 0, q = 0;
+  MotionShared shared{10.0, 0, 0, 0};
+
+  void Run() {
+    MotionStep(lift, thrust, area, wind, dt, rho, cx, cy, t, h, x, v, theta, nx, ny, q, shared);
+  }
+};
+
+TEST(MotionStep, LevelFlightWithoutWindMatchesTheClosedForm) {
+  Step s;
+  s.Run();
+  const double dVdt = -0.5 * 1.225 * 100 * 100 * 1 / (2 * 10.0);
+  EXPECT_DOUBLE_EQ(s.h, 1000.0) << "level flight keeps the altitude in one step";
+  EXPECT_DOUBLE_EQ(s.x, 100 * 0.01) << "range advances by V dt with the old V";
+  EXPECT_DOUBLE_EQ(s.v, 100 + dVdt * 0.01);
+  EXPECT_DOUBLE_EQ(s.q, 1.225 * 100 * 100 / 2);
+  EXPECT_DOUBLE_EQ(s.t, 0.01);
+  EXPECT_DOUBLE_EQ(s.shared.dragForce, 0.5 * s.q);
+  EXPECT_DOUBLE_EQ(s.nx, -0.5 * s.q / kGravity / 10.0);
+  EXPECT_LT(s.theta, 0.0) << "gravity bends an unsupported path down";
+}
+
+TEST(MotionStep, ZeroSpeedIsReplacedBeforeTheStep) {
+  Step s;
+  s.v = 0.0;
+  s.theta = -1.0;
+  s.Run();
+  EXPECT_DOUBLE_EQ(s.q, 1.225 * 0.0002 * 0.0002 / 2) << "q uses the replacement speed";
+  const double dVdt = (-0.5 * 1.225 * 0.0002 * 0.0002 / 2 - 10.0 * kGravity * std::sin(-1.0)) / 10.0;
+  EXPECT_DOUBLE_EQ(s.v, 0.0002 + dVdt * 0.01);
+  EXPECT_TRUE(std::isfinite(s.theta));
+}
+
+TEST(MotionStep, PathAngleIsClampedPerForm) {
+  struct Case {
+    int latch;
+    double theta;
+    double cy;
+    double expected;
+    const char* why;
+  };
+  const Case cases[] = {
+      {0, 1.567, 50, kPathAngleLimitNormal, "normal climb held at 89.8 deg"},
+      {1, 1.5703, 50, kPathAngleLimitAerostat, "aerostat climb held at 89.98 deg"},
+      {0, -1.567, -50, -kPathAngleLimitNormal, "normal dive held at -89.8 deg"},
+      {1, -1.5703, -50, -kPathAngleLimitAerostat, "aerostat dive held at -89.98 deg"},
+  };
+  EXPECT_DOUBLE_EQ(kPathAngleLimitNormal, 1.5671902268760907);
+  EXPECT_DOUBLE_EQ(kPathAngleLimitAerostat, 1.5703315881326352);
+  for (const Case& c : cases) {
+    Step s;
+    s.shared.aerostatLatch = c.latch;
+    s.theta = c.theta;
+    s.cy = c.cy;
+    s.Run();
+    EXPECT_DOUBLE_EQ(s.theta, c.expected) << c.why;
+  }
+}
+
+TEST(MotionStep, WindSignMattersOnlyForTheNormalRange) {
+  for (int latch : {0, 1}) {
+    Step plus, minus;
+    plus.theta = minus.theta = 0.3;
+    plus.shared.aerostatLatch = minus.shared.aerostatLatch = latch;
+    plus.wind = 5;
+    minus.wind = -5;
+    plus.Run();
+    minus.Run();
+    EXPECT_DOUBLE_EQ(plus.v, minus.v);
+    EXPECT_DOUBLE_EQ(plus.theta, minus.theta);
+    EXPECT_DOUBLE_EQ(plus.h, minus.h);
+    EXPECT_DOUBLE_EQ(plus.q, minus.q);
+    EXPECT_DOUBLE_EQ(plus.nx, minus.nx);
+    EXPECT_DOUBLE_EQ(plus.ny, minus.ny);
+    const double c = std::cos(0.3);
+    const double expected = latch == 0 ? 10 * c * c * 0.01 : 0.0;
+    EXPECT_NEAR(plus.x - minus.x, expected, 1e-15)
+        << (latch == 0 ? "normal form carries the wind into X"
+                       : "aerostat form has no wind term in X");
+  }
+}
+
+TEST(MotionStep, BuoyancyLiftsAnAerostatAndLoadFactorsOpposeTheForces) {
+  Step s;
+  s.shared.aerostatLatch = 1;
+  s.v = 1.0;
+  s.theta = 1.5;
+  s.cy = 0.3;
+  s.lift = 2 * 10.0 * kGravity;  // twice the weight
+  s.Run();
+  EXPECT_GT(s.v, 1.0) << "net buoyancy accelerates along a steep path";
+  EXPECT_LT(s.nx, 0.0);
+  EXPECT_LT(s.ny, 0.0);
+  EXPECT_DOUBLE_EQ(s.shared.aeroLiftForce, 0.3 * s.q * 1.0);
+}
+
+}  // namespace
+}  // namespace zarv

@@ -1,1 +1,91 @@
+#include "trajectory/input_check.h"
+
+#include <cmath>
+#include <limits>
+
 #include <gtest/gtest.h>
+
+#include "scenario/presets.h"
+#include "scenario/scenario_inputs.h"
+
+namespace zarv {
+namespace {
+
+RunInputs PresetInputs(int vehicleClass, int item) {
+  Scenario record;
+  ApplyPreset(record, vehicleClass, item);
+  return InputsFromScenario(record);
+}
+
+TEST(CheckRunInputs, RejectsEachBadInputWithItsName) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    int vehicleClass;
+    double recordClass;
+    const char* name;
+    double value;
+    const char* input;
+    InputProblem problem;
+  };
+  const Case cases[] = {
+      {1, 1, "H0", nan, "H0", InputProblem::NotFinite},
+      {1, 1, "Vwind", -inf, "Vwind", InputProblem::NotFinite},
+      {1, 1, "dt0", 0, "dt0", InputProblem::NotPositive},
+      {1, 1, "dt0", -0.1, "dt0", InputProblem::NotPositive},
+      {1, 1, "Tk", 0, "Tk", InputProblem::NotPositive},
+      {1, 1, "dt0", 100.0 / 50e6 * 0.99, "dt0", InputProblem::TooManySteps},
+      {1, 1, "MassaStart", 0, "MassaStart", InputProblem::NotPositive},
+      {1, 1, "S0", -1, "S0", InputProblem::Negative},
+      {8, 8, "Iud", 0, "Iud", InputProblem::NotPositive},
+      {8, 8, "Schub", -1, "Schub", InputProblem::Negative},
+      {8, 8, "Mt", -1, "Mt", InputProblem::Negative},
+      {8, 8, "Mt", 12700, "Mt", InputProblem::PropellantNotBelowMass},
+      {8, 8, "Mt", 12699, "Mt", InputProblem::PropellantNotBelowMass},  // last step overshoots
+      {3, 3, "GasDichte", -0.1, "GasDichte", InputProblem::Negative},
+      {3, 3, "GasDichte", 1.225, "GasDichte", InputProblem::GasNotLighterThanAir},
+      {7, 7, "RSAT", 0, "RSAT", InputProblem::NotPositive},
+      {1, 0, "H0", 1, "VehicleClass", InputProblem::NoPhysicsForClass},
+      {1, 9, "H0", 1, "VehicleClass", InputProblem::NoPhysicsForClass},
+      {1, 2.5, "H0", 1, "VehicleClass", InputProblem::NoPhysicsForClass},
+  };
+  for (const Case& c : cases) {
+    RunInputs in = PresetInputs(c.vehicleClass, 0);
+    *RunInputByName(in, c.name) = c.value;
+    const auto error = CheckRunInputs(in, c.recordClass);
+    ASSERT_TRUE(error) << c.name << " = " << c.value << " must be rejected";
+    EXPECT_EQ(error->input, c.input) << c.name << " = " << c.value;
+    EXPECT_EQ(error->problem, c.problem) << c.name << " = " << c.value;
+  }
+}
+
+TEST(CheckRunInputs, AcceptsEdgesThatThePhysicsHandles) {
+  struct Case {
+    int vehicleClass;
+    const char* name;
+    double value;
+  };
+  const Case cases[] = {
+      {1, "S0", 0.0},                // no drag at all
+      {1, "dt0", 100.0 / 50e6},      // exactly 50 million steps
+      {8, "Schub", 0.0},             // an unpowered rocket
+      {3, "GasDichte", 0.0},         // vacuum balloon
+      {2, "Iud", 0.0},               // rocket data are not checked for other classes
+      {7, "Vwind", -5.0},
+  };
+  for (const Case& c : cases) {
+    RunInputs in = PresetInputs(c.vehicleClass, 0);
+    *RunInputByName(in, c.name) = c.value;
+    EXPECT_FALSE(CheckRunInputs(in, c.vehicleClass)) << c.name << " = " << c.value;
+  }
+}
+
+TEST(DescribeInputError, NamesTheInputInEachLanguage) {
+  const InputError error{"dt0", InputProblem::NotPositive};
+  EXPECT_EQ(DescribeInputError(error, kEnglish), "Invalid input dt0: the value must be greater than 0.");
+  EXPECT_EQ(DescribeInputError(error, kGerman), "Ungültige Eingabe dt0: der Wert muss größer als 0 sein.");
+  EXPECT_EQ(DescribeInputError(error, kRussian), "Неверный ввод dt0: значение должно быть больше 0.");
+}
+
+}  // namespace
+}  // namespace zarv
