@@ -1,0 +1,176 @@
+#pragma once
+
+#include <functional>
+
+#include <QImage>
+#include <QLocale>
+#include <QPointer>
+#include <QWidget>
+
+#include "charts/chart_frame.h"
+#include "scenario/scenario.h"
+#include "trajectory/balloon_envelope.h"
+#include "trajectory/run_inputs.h"
+#include "trajectory/trajectory_log.h"
+#include "trajectory/trajectory_run.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QWindow;
+
+namespace zarv {
+
+class MessageSink;
+
+// The calculation window: shows the run inputs of the scenario record, runs the
+// trajectory and draws its charts.
+class TForm2 : public QWidget {
+  Q_OBJECT
+
+ public:
+  TForm2(Scenario& record, MessageSink& messages, QWidget* parent = nullptr);
+  ~TForm2() override;
+
+  void setStartWindow(QWidget* startWindow);
+  // START in the start window: show, come to the front and set up once.
+  void showFromStartWindow();
+
+  // Asks for the file name of a saved chart picture; an empty name cancels.
+  using SavePathAsker = std::function<QString(QWidget* parent, const QString& title,
+                                              const QString& filter)>;
+  void setSavePathAsker(SavePathAsker asker) { askSavePath_ = std::move(asker); }
+
+  // Set-up from the scenario record on every activation.
+  void FormAktivate();
+
+  // Activation tracking: the program's focus moved to `now` (nullptr: another application).
+  void ProgramFocusMoved(QWindow* now);
+
+  // Input field change handlers.
+  void EdGasChange();
+  void EdHFlugChange();
+  void EdGasverlustChange();
+  void EdAuftriebplusChange();
+  void EdMtChange();
+  void EdMdvChange();
+  void EdIudChange();
+  void EdSchubChange();
+  void EdRSATChange();
+  void EdCxChange();
+  void EdCyChange();
+  void edMassaStartChange();
+  void EdS0Change();
+  void edVwindChange();
+  void eddt0Change();
+  void EdTTOChange();
+  void edH0Change();
+  void edV0Change();
+  void edTkChange();
+  void edHkkChange();
+  void edVkChange();
+  void Volumen_StartChange();
+  void AeroBox1Change();
+
+  // Commands.
+  void Button1Click();     // START
+  void Button19Click();    // I N F
+  void ButtonHELPClick();  // H E L P
+  void Button5Click();     // MAIN
+  void Button16Click();    // QUIT
+
+  // Chart buttons.
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button6Click();
+  void Button7Click();
+  void Button8Click();
+  void Button9Click();
+  void Button10Click();
+  void Button11Click();
+  void Button12Click();
+  void Button14Click();
+  void Button15Click();
+  void Button17Click();
+  void Button18Click();
+  void Button22Click();
+  void Button27Click();
+  void ButtonCyaClick();
+  void ButtonPClick();
+
+  // The chart picture's context menu and its two commands.
+  QMenu* makeChartMenu(QWidget* parent);
+  void SaveChartPicture();
+  void CopyChartPicture();
+
+  const RunInputs& inputs() const { return inputs_; }
+  const TrajectoryLog& log() const { return log_; }
+  const QImage& chartPicture() const { return chartPicture_; }
+  int WindowLanguage = 2;
+  int AerostatLatch = 0;
+  double Vopt = 0.0;          // m/s, glider speed at which lift equals weight
+  double WingLoading = 0.0;   // kg/m2
+  BalloonEnvelope Envelope;   // balloon envelope of the last activation
+
+  // Controls, named as on the form.
+  QFrame *Panel6, *Panel7, *StartFrame;
+  QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label6, *Label7, *Label8, *Label9,
+      *Label10, *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label17,
+      *Label18, *Label19, *Label20, *Label21, *Label22, *Label23, *Label24, *Label25,
+      *Label26, *Label27, *Label28, *edV;
+  QLineEdit *EdGas, *EdHFlug, *EdGasverlust, *EdAuftriebplus, *EdMt, *EdMdv, *EdIud,
+      *EdSchub, *EdRSAT, *EdCx, *EdCy, *edMassaStart, *EdS0, *edVwind, *eddt0, *EdTTO,
+      *edH0, *edV0, *edTk, *edHkk, *edVk;
+  QLineEdit *EdBelastung, *EdiVopt, *Volumen_Start;
+  QComboBox* AeroBox1;
+  QPlainTextEdit *Memo1, *Memo2;
+  QLabel *Image1, *Image2, *Image3, *Image4, *Image5, *Image6, *Image7, *Image8;
+  QPushButton *Button1, *Button19, *ButtonHELP, *Button5, *Button16;
+  QPushButton *Button2, *Button3, *Button4, *Button6, *Button7, *Button8, *Button9,
+      *Button10, *Button11, *Button12, *Button13, *Button14, *Button15, *Button17,
+      *Button18, *Button22, *Button27, *ButtonCya, *ButtonP;
+
+ signals:
+  void mainRequested();
+  void quitRequested();
+
+ private:
+  using Handler = void (TForm2::*)();
+
+  void BuildFrames();
+  void BuildFields();
+  void BuildCommands();
+  void BuildChartButtons();
+  void BuildPictures();
+
+  // Sets a field's text so that its change handler runs, also when the text is unchanged.
+  void PutText(QLineEdit* field, const QString& text);
+  void PutNumber(QLineEdit* field, double value);
+  void StoreField(QLineEdit* field, double& input);
+  void ShowAeroFields();
+  void ApplyCaptions();
+  void ShowWingLoading();
+  void DrawCatalogueChart(const char* buttonName);
+  void ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount);
+  void ShowPicture(const QImage& picture);
+  bool IsStartWindow(QWindow* window) const;
+
+  Scenario& record_;
+  MessageSink& messages_;
+  QLocale locale_;
+  RunInputs inputs_;
+  TrajectoryLog log_;
+  TrajectoryRun run_;
+  QImage chartPicture_;
+  QPointer<QWidget> startWindow_;
+  QPointer<QWindow> lastProgramWindow_;
+  SavePathAsker askSavePath_;
+  std::vector<std::pair<QLineEdit*, Handler>> handlers_;
+};
+
+}  // namespace zarv

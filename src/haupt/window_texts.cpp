@@ -1,0 +1,117 @@
+#include "haupt/window_texts.h"
+
+namespace zarv {
+
+namespace {
+
+// Control captions: object name, German (designed), Russian, English.
+constexpr CaptionRow kCaptions[] = {
+    {"Label10",  "Integrationsschritt, s",               "t интегр.,с",             "step of integration, s"},
+    {"Label19",  "Flache, So, m2",                       "So, м2",                  "lifting area,So,m2"},
+    {"Label8",   "Gewicht, mo,kg",                       "m0, кг",                  "mass, mo,kg"},
+    {"Label3",   "Zeit, s",                              "Время, t,с",              "time,s"},
+    {"Label2",   "Hohe, H, m ",                          "Высота, H, м",            "altitude,H,m"},
+    {"Label4",   "Geschwindigkeit, Vk, m/s",             "Скорость, V, м/c",        "velocity,V,m/s"},
+    {"Label14",  "Bahnwinkel,  Qo, grad",                "Qo,град",                 "angle,Qo,grad"},
+    {"Label11",  "Ca",                                   "Cy",                      "Cl"},
+    {"Label13",  "Cw",                                   "Cx",                      "Cd"},
+    {"Label12",  "Anfangsbedingungen ",                  "Начальные условия",       "entry conditions"},
+    {"Label1",   "Endbedingungen",                       "Конечные условия",        "terminal conditions"},
+    {"Label25",  "Hohe, Ho, m",                          "Высота,Ho,м",             "altitude,Ho,m"},
+    {"edV",      "Geschwindigkeit, Vo, m/s",             "Скорость,Vo,м/c",         "velocity,Vo,m/s"},
+    {"Label7",   "Windgeschwindigkeit  Vw, m/s",         "Скорость ветра,Vw, m/s",  "windspeed,Vw,m/s"},
+    {"Button12", "W=f(t)",                               "X=f(t)",                  "Drag=f(t)"},
+    {"Button14", "A=f(t)",                               "Y=f(t)",                  "Lift=f(t)"},
+    {"Label23",  "Treibstoffmasse, kg",                  "mt,kg",                   "fuel,mt,kg"},
+    {"Label6",   "Isp, N*s/kg = (s*9,8)",                "Iуд,N*s/kg",              "impulse,Isp,N*s/kg"},
+    {"Label22",  "Triebwerkmasse (ohne Treibstoff), kg", "md,kg",                   "engine,md,kg"},
+    {"Label24",  "Schub, N",                             "Тяга,P,N",                "thrust,P,N"},
+    {"Label18",  "Gasdichte, kg/m3",                     "Плотность газа,kg/m3",    "gas density,kg/m3"},
+    {"Label20",  "Flughohe, m",                          "Высота полета,m",         "height of flight,m"},
+    {"Label27",  "Auftrieb/Masse, %",                    "Y аэр. / Вес, %",         "lift/weight"},
+    {"Label28",  "Gasverlust, (L/m2) 24h",               "Потеря газа, L/m2 24h",   "gas loss, L/m2 24h"},
+    {"Label26",  "Radius, m",                            "R затупления,м",          nullptr},
+};
+
+constexpr WindowTexts kRussian{
+    "Условия использования\n\n"
+    "Программа предназначена для учебных и оценочных расчётов траекторий летательных "
+    "аппаратов. Модель точечной массы над плоской Землёй в стандартной атмосфере даёт "
+    "приближённые результаты; они не заменяют проектных расчётов и испытаний.\n\n"
+    "Программу можно свободно использовать и передавать дальше без изменений. Авторы не "
+    "отвечают за решения, принятые на основе результатов расчёта.",
+    "Если результат выглядит неверно:\n\n"
+    "1. Измените шаг интегрирования (обычно уменьшите его в 2-10 раз) и повторите расчёт.\n"
+    "2. Проверьте исходные данные: массу, площадь, коэффициенты, начальные и конечные "
+    "условия и их единицы.\n"
+    "3. Если ошибка остаётся, сообщите о проблеме авторам: приложите исходные данные и "
+    "файл Zarv_500.txt.",
+    "Сохранить рисунок",
+    "Копировать рисунок",
+    "Рисунки PNG (*.png)",
+    "Не удалось записать файл \"%1\": %2",
+    "Не удалось сохранить рисунок в файл \"%1\".",
+};
+
+constexpr WindowTexts kGerman{
+    "Nutzungsbedingungen\n\n"
+    "Das Programm dient der Lehre und der Abschätzung von Flugbahnen. Das Modell eines "
+    "Massenpunkts über einer flachen Erde in der Standardatmosphäre liefert Näherungen; "
+    "es ersetzt weder eine Auslegungsrechnung noch einen Versuch.\n\n"
+    "Das Programm darf unverändert frei genutzt und weitergegeben werden. Die Autoren "
+    "haften nicht für Entscheidungen, die auf seinen Ergebnissen beruhen.",
+    "Wenn ein Ergebnis falsch aussieht:\n\n"
+    "1. Ändern Sie den Integrationsschritt (meist 2- bis 10-mal kleiner) und rechnen Sie "
+    "erneut.\n"
+    "2. Prüfen Sie die Eingabedaten: Masse, Fläche, Beiwerte, Anfangs- und "
+    "Endbedingungen und ihre Einheiten.\n"
+    "3. Bleibt der Fehler, melden Sie das Problem den Autoren mit den Eingabedaten und "
+    "der Datei Zarv_500.txt.",
+    "Bild speichern",
+    "Bild kopieren",
+    "PNG-Bilder (*.png)",
+    "Die Datei \"%1\" kann nicht geschrieben werden: %2",
+    "Das Bild kann nicht in \"%1\" gespeichert werden.",
+};
+
+constexpr WindowTexts kEnglish{
+    "Terms of use\n\n"
+    "This program is meant for teaching and for first estimates of flight trajectories. "
+    "Its point-mass model over a flat Earth in the standard atmosphere gives "
+    "approximations; it does not replace design calculations or tests.\n\n"
+    "You may use and pass on the program freely as long as it is unchanged. The authors "
+    "take no responsibility for decisions based on its results.",
+    "If a result looks wrong:\n\n"
+    "1. Change the integration step (usually 2 to 10 times smaller) and run again.\n"
+    "2. Check the input data: mass, area, coefficients, initial and terminal conditions "
+    "and their units.\n"
+    "3. If the fault remains, report the problem to the authors with the input data and "
+    "the file Zarv_500.txt.",
+    "save picture",
+    "copy picture",
+    "PNG pictures (*.png)",
+    "Cannot write the file \"%1\": %2",
+    "Cannot save the picture to \"%1\".",
+};
+
+}  // namespace
+
+std::span<const CaptionRow> CaptionTable() { return kCaptions; }
+
+const char* CaptionFor(const CaptionRow& row, int language) {
+  switch (language) {
+    case 1: return row.russian;
+    case 3: return row.english;
+    default: return row.german;
+  }
+}
+
+const WindowTexts& TextsFor(int language) {
+  switch (language) {
+    case 1: return kRussian;
+    case 3: return kEnglish;
+    default: return kGerman;
+  }
+}
+
+}  // namespace zarv

@@ -1,0 +1,79 @@
+// Renders the calculation window after START for one preset of each class in each
+// language: render_haupt OUTPUT_DIR. The result files go to a temporary directory.
+#include <cstdio>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include "haupt/haupt.h"
+#include "haupt/message_sink.h"
+#include "scenario/presets.h"
+
+namespace {
+
+// Lets pending layout settle before the window is grabbed.
+QPixmap Shot(QWidget& window) {
+  QCoreApplication::processEvents();
+  return window.grab();
+}
+
+class PrintingSink : public zarv::MessageSink {
+ public:
+  void ShowError(const QString& text) override {
+    std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+  }
+};
+
+// Class and preset item: the first preset of every class that has presets.
+constexpr int kShots[][2] = {{1, 0}, {2, 0}, {3, 0}, {5, 0}, {7, 0}, {8, 0}};
+constexpr const char* kLanguageNames[] = {"", "ru", "de", "en"};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+  QDir().mkpath(output.path());
+  QTemporaryDir work;
+  QDir::setCurrent(work.path());
+
+  PrintingSink sink;
+  int failures = 0;
+  for (int language = 1; language <= 3; ++language) {
+    for (const auto& [vehicleClass, item] : kShots) {
+      zarv::Scenario record;
+      zarv::ApplyPreset(record, vehicleClass, item);
+      record[zarv::sf::Language] = language;
+      zarv::TForm2 window(record, sink);
+      window.showFromStartWindow();
+      window.Button1Click();
+      const QString name = QStringLiteral("haupt_class%1_%2.png")
+                               .arg(vehicleClass)
+                               .arg(QString::fromLatin1(kLanguageNames[language]));
+      if (!Shot(window).save(output.filePath(name))) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
+        ++failures;
+      }
+    }
+  }
+  // The window before START and with the troubleshooting note open, in German.
+  zarv::Scenario record;
+  zarv::ApplyPreset(record, 3, 0);
+  record[zarv::sf::Language] = 2;
+  zarv::TForm2 window(record, sink);
+  window.showFromStartWindow();
+  Shot(window).save(output.filePath(QStringLiteral("haupt_before_start_de.png")));
+  window.ButtonHELPClick();
+  Shot(window).save(output.filePath(QStringLiteral("haupt_help_de.png")));
+  window.Button19Click();
+  Shot(window).save(output.filePath(QStringLiteral("haupt_inf_de.png")));
+  return failures == 0 ? 0 : 1;
+}
