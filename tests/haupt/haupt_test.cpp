@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
@@ -362,6 +363,28 @@ TEST_F(HauptTest, OnlyAReturnFromTheStartWindowActivatesAgain) {
     EXPECT_EQ(Text("edH0"), c.reactivates ? "1" : "777");
     EXPECT_EQ(window_->inputs().H0, c.reactivates ? 1.0 : 777.0);
   }
+}
+
+// The same rule through the platform's own focus changes.
+TEST_F(HauptTest, FocusComingBackFromTheStartWindowRereadsTheRecord) {
+  QWidget start;
+  start.show();
+  start.activateWindow();
+  QCoreApplication::processEvents();
+  window_->setStartWindow(&start);
+  Open(vc::Projectile, 0, kEnglish);
+  QCoreApplication::processEvents();
+  if (QGuiApplication::focusWindow() != window_->windowHandle())
+    GTEST_SKIP() << "this platform moves no focus";
+  Get<QLineEdit>("edH0")->setText(QStringLiteral("777"));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Text("edH0"), "777") << "no activation without a return from the start window";
+
+  start.activateWindow();
+  QCoreApplication::processEvents();
+  window_->activateWindow();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Text("edH0"), "1");
 }
 
 TEST_F(HauptTest, ChartMenuSavesAndCopiesThePictureInTheWindowLanguage) {
