@@ -1,7 +1,5 @@
 #include "flight_model/drag_law.h"
 
-#include <cmath>
-
 namespace zarv {
 namespace {
 
@@ -17,8 +15,8 @@ constexpr double kSupersonicFloor = 0.091;
 }  // namespace
 
 void DragLaw(const double& model, const double& mach, double& cx) {
-  const long law = std::lround(model);
-  if (law != 1 && law != 2) return;
+  // Models 1 and 2 are those that round to 1 or 2 (halves away from zero).
+  if (!(model >= 0.5 && model < 2.5)) return;
   // The A-4 law (2) shares the Titan-2 law (1) over the whole Mach range.
   if (mach < kTransonicStart) {
     cx = kSubsonicCx;

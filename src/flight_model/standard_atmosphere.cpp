@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <limits>
 
 #include "flight_model/constants.h"
 
@@ -60,10 +61,11 @@ constexpr std::array<Band, 37> kBands{{
     {200000,   1000000,    2.541e-10, 3.56e-14,    627.54, 1000.56,  8.473e-10, 7.51e-10,     274.71, 274.71,  0.00012647, 0.00012647},
 }};
 
-// Upper altitudes of bands 1..36, for the search (band 37 takes everything above).
-constexpr std::array<double, 36> kUpperLimits = [] {
-  std::array<double, 36> limits{};
-  for (std::size_t i = 0; i < limits.size(); ++i) limits[i] = kBands[i].upper;
+// Upper altitudes of the bands for the search; band 37 takes everything above band 36.
+constexpr std::array<double, 37> kUpperLimits = [] {
+  std::array<double, 37> limits{};
+  for (std::size_t i = 0; i + 1 < limits.size(); ++i) limits[i] = kBands[i].upper;
+  limits.back() = std::numeric_limits<double>::infinity();
   return limits;
 }();
 
@@ -84,6 +86,36 @@ constexpr std::array<double, 35> kDensityNodeAltitudes = [] {
   return h;
 }();
 
+// Band lookup through 1 km buckets from the table floor to 200 km: a bucket starts in a
+// known band and holds at most two more band boundaries (the narrowest bands are 500 m).
+constexpr double kBucketFloor = -5000.0;    // m
+constexpr double kBucketWidth = 1000.0;     // m
+constexpr std::size_t kBucketCount = 206;   // up to 201 000 m
+constexpr std::size_t kTopBand = 36;        // band 37, also above its upper limit
+
+constexpr std::size_t SearchBand(double h) {
+  std::size_t index = 0;
+  while (index < kUpperLimits.size() && kUpperLimits[index] < h) ++index;
+  return index;
+}
+
+constexpr std::array<unsigned char, kBucketCount> kBucketBands = [] {
+  std::array<unsigned char, kBucketCount> bands{};
+  for (std::size_t k = 0; k < kBucketCount; ++k) {
+    bands[k] = static_cast<unsigned char>(SearchBand(kBucketFloor + kBucketWidth * static_cast<double>(k)));
+  }
+  return bands;
+}();
+
+// First band whose upper limit is >= h: lower limits are exclusive, upper inclusive.
+std::size_t BandIndex(double h) {
+  const double bucket = (h - kBucketFloor) / kBucketWidth;
+  if (!(bucket < static_cast<double>(kBucketCount))) return kTopBand;
+  std::size_t index = kBucketBands[static_cast<std::size_t>(bucket)];
+  while (kUpperLimits[index] < h) ++index;
+  return index;
+}
+
 double Lerp(double v0, double v1, double f) { return v0 + f * (v1 - v0); }
 
 double FineDensity(double h) {
@@ -103,9 +135,7 @@ void StandardAtmosphere(const double& h, double& temperature, double& pressure,
                         double& speedOfSound, double& density, double& viscosity) {
   // Below the table the floor values hold; the ground override sets the density.
   const double altitude = std::max(h, kBands.front().lower);
-  // First band whose upper limit is >= h: lower limits are exclusive, upper inclusive.
-  const std::size_t index = static_cast<std::size_t>(
-      std::lower_bound(kUpperLimits.begin(), kUpperLimits.end(), altitude) - kUpperLimits.begin());
+  const std::size_t index = BandIndex(altitude);
   const Band& band = kBands[index];
   const double f = (altitude - band.lower) / (band.upper - band.lower);
 
