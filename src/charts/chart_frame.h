@@ -11,6 +11,8 @@ class QPainter;
 
 namespace zarv {
 
+class ChartCanvas;
+
 inline constexpr int kChartWidth = 700;
 inline constexpr int kChartHeight = 500;
 
@@ -26,6 +28,32 @@ struct ChartButtons {
   bool balloonChart = false;  // Button18: balloon class
 };
 
+// The layout quantities of a chart, in pixels.
+struct ChartLayout {
+  int listedRows = 0;   // Nc: abscissa and curves
+  int left = 0;         // L: left edge of the plot
+  int plotWidth = 0;    // Wp
+  int axisSpacing = 0;  // A: distance between neighbouring curve axes
+  bool isSigned = false;  // some listed row goes below 0
+  int above = 0;        // U: height above the zero line
+  int below = 0;        // Dn: height below the zero line
+  int zeroLine = 0;     // Y0
+};
+
+inline constexpr int kChartBottom = 460;      // B, the abscissa line
+inline constexpr int kChartPlotHeight = 440;  // Hp
+
+ChartLayout LayoutChart(const TrajectoryLog& log, const std::array<int, kCurveListSize>& curveList,
+                        int curveCount, int capacity);
+
+// The chart buttons a chart leaves visible: the lift charts need a working Cy.
+ChartButtons ChartButtonVisibility(const TrajectoryLog& log, const ChartSettings& settings);
+
+// Draws the chart on any canvas; DrawChart uses it on a fresh picture.
+ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
+                        const std::array<int, kCurveListSize>& curveList, int curveCount,
+                        int capacity, const ChartSettings& settings);
+
 // Draws one chart (abscissa curveList[0], curves curveList[1..curveCount-2]) into a
 // fresh 700 x 500 picture and, once finished, replaces `picture` with it.
 ChartButtons DrawChart(const TrajectoryLog& log, const std::array<int, kCurveListSize>& curveList,
@@ -34,5 +62,6 @@ ChartButtons DrawChart(const TrajectoryLog& log, const std::array<int, kCurveLis
 
 // One marker shape of the marker table at (x, y).
 void DrawMarker(QPainter& canvas, int x, int y, int size, int shape);
+void DrawMarker(ChartCanvas& canvas, int x, int y, int size, int shape);
 
 }  // namespace zarv

@@ -1,0 +1,121 @@
+#include "charts/chart_canvas.h"
+
+#include <algorithm>
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+
+namespace zarv {
+
+QFont ChartFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  font.setStyleStrategy(QFont::NoAntialias);
+  return font;
+}
+
+std::array<QFont, 4> NarrowChartFonts() {
+  std::array<QFont, 4> fonts;
+  for (std::size_t i = 0; i < fonts.size(); ++i) {
+    fonts[i] = QFont(QStringLiteral("DejaVu Sans Condensed"));
+    fonts[i].setPixelSize(12 - static_cast<int>(i));
+    fonts[i].setStyleStrategy(QFont::NoAntialias);
+  }
+  return fonts;
+}
+
+QPoint KeepInside(QPoint at, const QRect& ink, QSize pictureSize) {
+  int dx = 0;
+  int dy = 0;
+  const int left = at.x() + ink.left();
+  const int right = at.x() + ink.right();
+  const int top = at.y() + ink.top();
+  const int bottom = at.y() + ink.bottom();
+  if (right > pictureSize.width() - 1) dx = pictureSize.width() - 1 - right;
+  if (left + dx < 0) dx = -left;
+  if (bottom > pictureSize.height() - 1) dy = pictureSize.height() - 1 - bottom;
+  if (top + dy < 0) dy = -top;
+  return at + QPoint(dx, dy);
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter)
+    : painter_(painter),
+      metrics_(ChartFont(), painter.device()),
+      narrowFonts_(NarrowChartFonts()),
+      pictureSize_(painter.device()->width(), painter.device()->height()) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+  painter_.setFont(ChartFont());
+  SetPen(chart_colour::kBlack);
+  SetBrush(chart_colour::kWhite);
+}
+
+void PainterCanvas::SetPen(QRgb colour) {
+  // Flat caps leave out the last pixel of a line, as the layout expects.
+  QPen pen{QColor::fromRgb(colour)};
+  pen.setWidth(1);
+  pen.setCapStyle(Qt::FlatCap);
+  pen.setJoinStyle(Qt::MiterJoin);
+  painter_.setPen(pen);
+}
+
+void PainterCanvas::SetBrush(QRgb colour) {
+  brush_ = colour;
+  painter_.setBrush(QColor::fromRgb(colour));
+}
+
+void PainterCanvas::Line(int x1, int y1, int x2, int y2) { painter_.drawLine(x1, y1, x2, y2); }
+
+void PainterCanvas::Polyline(std::span<const QPoint> points) {
+  painter_.drawPolyline(points.data(), static_cast<int>(points.size()));
+}
+
+// QPainter strokes a w x h rectangle over w + 1 pixels; the canvas covers x1..x2-1.
+static QRect CoveredBox(int x1, int y1, int x2, int y2) {
+  if (x2 < x1) std::swap(x1, x2);
+  if (y2 < y1) std::swap(y1, y2);
+  return QRect(x1, y1, std::max(x2 - x1 - 1, 0), std::max(y2 - y1 - 1, 0));
+}
+
+void PainterCanvas::Rectangle(int x1, int y1, int x2, int y2) {
+  painter_.drawRect(CoveredBox(x1, y1, x2, y2));
+}
+
+void PainterCanvas::Ellipse(int x1, int y1, int x2, int y2) {
+  painter_.drawEllipse(CoveredBox(x1, y1, x2, y2));
+}
+
+void PainterCanvas::Polygon(std::span<const QPoint> points) {
+  painter_.drawPolygon(points.data(), static_cast<int>(points.size()));
+}
+
+void PainterCanvas::Text(int x, int y, const QString& text, int maxWidth) {
+  if (maxWidth > 0 && metrics_.horizontalAdvance(text) > maxWidth) {
+    // The narrowest variant is used even when it still does not fit.
+    const QFont* font = &narrowFonts_.back();
+    for (const QFont& candidate : narrowFonts_) {
+      if (QFontMetrics(candidate, painter_.device()).horizontalAdvance(text) <= maxWidth) {
+        font = &candidate;
+        break;
+      }
+    }
+    painter_.setFont(*font);
+    DrawText(QPoint(x, y), text, QFontMetrics(*font, painter_.device()));
+    painter_.setFont(ChartFont());
+    return;
+  }
+  DrawText(QPoint(x, y), text, metrics_);
+}
+
+void PainterCanvas::DrawText(QPoint at, const QString& text, const QFontMetrics& metrics) {
+  const QRect box(0, 0, metrics.horizontalAdvance(text), metrics.height());
+  if (!QRect(QPoint(0, 0), pictureSize_).contains(box.translated(at))) {
+    at = KeepInside(at, metrics.tightBoundingRect(text).translated(0, metrics.ascent()),
+                    pictureSize_);
+  }
+  painter_.fillRect(box.translated(at), QColor::fromRgb(brush_));
+  painter_.drawText(at.x(), at.y() + metrics.ascent(), text);
+}
+
+}  // namespace zarv

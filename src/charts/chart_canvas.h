@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+namespace zarv {
+
+// Colours of the charts, RGB.
+namespace chart_colour {
+inline constexpr QRgb kBlack = 0xFF000000;
+inline constexpr QRgb kWhite = 0xFFFFFFFF;
+inline constexpr QRgb kGrey = 0xFF808080;
+inline constexpr QRgb kSilver = 0xFFC0C0C0;
+inline constexpr QRgb kYellow = 0xFFFFFF00;
+inline constexpr QRgb kLime = 0xFF00FF00;
+inline constexpr QRgb kRed = 0xFFFF0000;
+inline constexpr QRgb kAqua = 0xFF00FFFF;
+inline constexpr QRgb kPaleAqua = 0xFFCCFFFF;
+}  // namespace chart_colour
+
+// The drawing operations a chart needs. Lines leave out their end point, rectangles and
+// ellipses leave out their right and bottom edge, and text is drawn from its top-left
+// corner on a box filled with the brush colour.
+class ChartCanvas {
+ public:
+  virtual ~ChartCanvas() = default;
+  virtual void SetPen(QRgb colour) = 0;
+  virtual void SetBrush(QRgb colour) = 0;
+  virtual void Line(int x1, int y1, int x2, int y2) = 0;
+  // Joined segments from points[0] on; only the last end point is left out.
+  virtual void Polyline(std::span<const QPoint> points) = 0;
+  virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
+  virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+  virtual void Polygon(std::span<const QPoint> points) = 0;
+  // maxWidth > 0: the room up to the next axis; wider text is set narrower to fit.
+  virtual void Text(int x, int y, const QString& text, int maxWidth) = 0;
+};
+
+// The chart font: DejaVu Sans of 12 px, without antialiasing.
+QFont ChartFont();
+
+// Narrower variants of the chart font, widest first, for numbers that would run into
+// the next axis.
+std::array<QFont, 4> NarrowChartFonts();
+
+// Where text asked for at `at` is drawn so that its ink stays inside a picture of
+// `pictureSize`; `ink` is the ink rectangle relative to the top-left corner of the text.
+QPoint KeepInside(QPoint at, const QRect& ink, QSize pictureSize);
+
+// The canvas on a QPainter (no antialiasing, pen width 1).
+class PainterCanvas final : public ChartCanvas {
+ public:
+  explicit PainterCanvas(QPainter& painter);
+
+  void SetPen(QRgb colour) override;
+  void SetBrush(QRgb colour) override;
+  void Line(int x1, int y1, int x2, int y2) override;
+  void Polyline(std::span<const QPoint> points) override;
+  void Rectangle(int x1, int y1, int x2, int y2) override;
+  void Ellipse(int x1, int y1, int x2, int y2) override;
+  void Polygon(std::span<const QPoint> points) override;
+  void Text(int x, int y, const QString& text, int maxWidth) override;
+
+ private:
+  QPainter& painter_;
+  QRgb brush_ = chart_colour::kWhite;
+  QFontMetrics metrics_;
+  std::array<QFont, 4> narrowFonts_;
+  QSize pictureSize_;
+
+  void DrawText(QPoint at, const QString& text, const QFontMetrics& metrics);
+};
+
+}  // namespace zarv
