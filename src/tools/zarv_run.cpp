@@ -319,13 +319,13 @@ int main(int argc, char** argv) {
   const zarv::RunSummary& s = run.summary();
   std::printf("%s  %s\n", Say({"пример", "Beispiel", "preset"}), options.preset.c_str());
   std::printf("%s  %s s\n", Say({"время полета", "Flugzeit", "flight time"}),
-              zarv::FormatGeneral4(s.flightTime).c_str());
+              zarv::FormatGeneral(s.flightTime, 6).c_str());
   std::printf("%s  %s m\n", Say({"дальность", "Reichweite", "range"}),
-              zarv::FormatGeneral4(s.range).c_str());
+              zarv::FormatGeneral(s.range, 6).c_str());
   std::printf("%s  %s m\n", Say({"макс. высота", "max. Höhe", "peak altitude"}),
-              zarv::FormatGeneral4(s.peakAltitude).c_str());
+              zarv::FormatGeneral(s.peakAltitude, 6).c_str());
   std::printf("%s  %s m/s\n", Say({"макс. скорость", "max. Geschwindigkeit", "peak speed"}),
-              zarv::FormatGeneral4(s.peakSpeed).c_str());
+              zarv::FormatGeneral(s.peakSpeed, 6).c_str());
   std::printf("%s  %d\n", Say({"записано отсчетов", "aufgezeichnete Werte", "samples recorded"}),
               s.samplesRecorded);
   std::printf("%s  %s\n", Say({"файл", "Datei", "file"}), written.path.c_str());

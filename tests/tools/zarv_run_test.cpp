@@ -1,0 +1,137 @@
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "scenario/presets.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status;
+  std::string out;  // stdout and stderr together
+};
+
+// Runs zarv-run in `dir` with the given arguments.
+Outcome RunTool(const fs::path& dir, const std::string& args) {
+  const std::string command =
+      "cd '" + dir.string() + "' && '" + ZARV_RUN + "' " + args + " 2>&1";
+  Outcome outcome{-1, ""};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return outcome;
+  std::array<char, 4096> buffer;
+  std::size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) outcome.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+std::string Read(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+class ZarvRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("zarv_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+};
+
+TEST_F(ZarvRun, ListsEveryPresetOnce) {
+  const Outcome o = RunTool(dir_, "--list");
+  ASSERT_EQ(o.status, 0) << o.out;
+  int lines = 0;
+  for (char c : o.out) lines += c == '\n';
+  EXPECT_EQ(lines, 35);
+  EXPECT_NE(o.out.find("8:0  Launcher V-2\n"), std::string::npos);
+  EXPECT_NE(o.out.find("3:3  Luftballon (Gas - He, m=100 g)\n"), std::string::npos);
+}
+
+TEST_F(ZarvRun, RunsAPresetWritesTheFileAndTheCsv) {
+  const Outcome o = RunTool(dir_, "--preset 2:1 --set dt0=0.05 --csv out.csv");
+  ASSERT_EQ(o.status, 0) << o.out;
+  EXPECT_NE(o.out.find("samples recorded  "), std::string::npos) << o.out;
+  const std::string file = Read(dir_ / "Zarv_500.txt");
+  EXPECT_EQ(file.substr(0, 3), " \r\n");
+  const std::string csv = Read(dir_ / "out.csv");
+  EXPECT_EQ(csv.rfind("slot,row0 t [s],row1 V [m/s],row2 q [Pa],row3 H [m]", 0), 0u) << csv.substr(0, 200);
+  int lines = 0;
+  for (char c : csv) lines += c == '\n';
+  EXPECT_EQ(lines, 501);
+  EXPECT_NE(csv.find("\n1,0.05,"), std::string::npos) << "--set dt0 reached the run";
+}
+
+TEST_F(ZarvRun, ExitStatusAndMessages) {
+  fs::create_directory(dir_ / "Zarv_500.txt.tmp");  // blocks the write beside the file
+  struct Case {
+    const char* args;
+    int status;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"", 2, "--preset is missing"},
+      {"--bogus", 2, "unknown argument '--bogus'"},
+      {"--preset 4:0", 2, "no such preset '4:0'"},
+      {"--preset 1:9", 2, "no such preset '1:9'"},
+      {"--preset 1:0 --set dt0=0,5", 2, "not a number: dt0='0,5'"},
+      {"--preset 1:0 --set speed=3", 2, "unknown input 'speed'"},
+      {"--preset 1:0 --set dt0=0", 2, "Invalid input dt0: the value must be greater than 0."},
+      {"--preset 1:0 --set dt0=-1 --lang de", 2, "Ungültige Eingabe dt0"},
+      {"--preset 3:0 --set GasDichte=1.3 --lang ru", 2, "Неверный ввод GasDichte"},
+      {"--preset 1:0 --chart Button99 --png x.png", 2, "no such chart 'Button99'"},
+      {"--preset 1:0 --png x.png", 2, "--png must follow --chart"},
+      {"--preset 1:0 --lang fr", 2, "--lang ru|de|en"},
+      {"--preset 1:0", 1, "cannot write"},
+  };
+  for (const Case& c : cases) {
+    const Outcome o = RunTool(dir_, c.args);
+    EXPECT_EQ(o.status, c.status) << "zarv-run " << c.args << "\n" << o.out;
+    EXPECT_NE(o.out.find(c.message), std::string::npos) << "zarv-run " << c.args << "\n" << o.out;
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "Zarv_500.txt")) << "no half-written result file";
+}
+
+TEST_F(ZarvRun, AtmosphereIsLabelledWithUnits) {
+  const Outcome o = RunTool(dir_, "--atmosphere 0");
+  ASSERT_EQ(o.status, 0) << o.out;
+  for (const char* line : {"temperature     288.15 K", "pressure        1.013 bar",
+                           "speed of sound  340.3 m/s", "density         1.225 kg/m3",
+                           "viscosity       0.00017894 poise"}) {
+    EXPECT_NE(o.out.find(line), std::string::npos) << line << "\n" << o.out;
+  }
+  EXPECT_EQ(RunTool(dir_, "--atmosphere high").status, 2);
+}
+
+TEST_F(ZarvRun, WritesChartPicturesOf700By500) {
+  const Outcome o = RunTool(dir_, "--preset 8:0 --chart default --png a.png --chart Button15 --png b.png");
+  ASSERT_EQ(o.status, 0) << o.out;
+  for (const char* name : {"a.png", "b.png"}) {
+    const std::string png = Read(dir_ / name);
+    ASSERT_GT(png.size(), 24u) << name;
+    EXPECT_EQ(png.substr(1, 3), "PNG") << name;
+    auto be32 = [&](std::size_t at) {
+      return (static_cast<unsigned char>(png[at]) << 24) | (static_cast<unsigned char>(png[at + 1]) << 16) |
+             (static_cast<unsigned char>(png[at + 2]) << 8) | static_cast<unsigned char>(png[at + 3]);
+    };
+    EXPECT_EQ(be32(16), 700) << name;
+    EXPECT_EQ(be32(20), 500) << name;
+  }
+}
+
+}  // namespace
