@@ -16,7 +16,7 @@ inline constexpr double kZeroSpeedReplacement = 0.0002;  // m/s, keeps the divis
 inline constexpr double kSpeedOfSoundCap = 290.0;       // m/s, used above kSpeedOfSoundCapAltitude
 inline constexpr double kSpeedOfSoundCapAltitude = 120000.0;  // m
 inline constexpr double kHeatFluxCeiling = 160000.0;    // m, no heat flux at or above
-inline constexpr double kHeatFluxCoefficient = 223200.0;  // W/m2 * sqrt(m), nose heat flux law
+inline constexpr double kHeatFluxCoefficient = 223200.0;  // kW/m2 * sqrt(m), nose heat flux law
 inline constexpr double kHeatFluxReferenceSpeed = 8000.0; // m/s
 inline constexpr double kHeatFluxSpeedExponent = 3.22;
 

@@ -66,8 +66,10 @@ constexpr LabelPlace kLabels[] = {
     {&TForm2::edV,     "edV",      12, 418, 111, 19, "Geschwindigkeit, Vo, m/s",             true},
     {&TForm2::Label1,  "Label1",   12, 461, 158, 17, "Endbedingungen",                       true},
     {&TForm2::Label3,  "Label3",   12, 482, 111, 19, "Zeit, s",                              true},
-    {&TForm2::Label2,  "Label2",   12, 506, 111, 19, "Hohe, H, m ",                          true},
-    {&TForm2::Label4,  "Label4",   12, 528, 111, 19, "Geschwindigkeit, Vk, m/s",             true},
+    // The end altitude and velocity come from the preset and are not edited: their
+    // fields are hidden, and so are their labels.
+    {&TForm2::Label2,  "Label2",   12, 506, 111, 19, "Hohe, H, m ",                          false},
+    {&TForm2::Label4,  "Label4",   12, 528, 111, 19, "Geschwindigkeit, Vk, m/s",             false},
     {&TForm2::Label16, "Label16", 200,  11,  50, 17, "FLUG",                                 false},
     {&TForm2::Label17, "Label17", 264,  11,  60, 17, "START",                                true},
     {&TForm2::Label9,  "Label9",  420,   7,  64, 17, " <- - f ( x )",                        true},

@@ -89,7 +89,7 @@ constexpr RowInfo kRows[zarv::kRecordedRows] = {
     {"lift-weight",          "N",     nullptr},
     {"lift",                 "N",     nullptr},
     {"wind",                 "m/s",   nullptr},
-    {"heat flux",            "W/m2",  nullptr},
+    {"heat flux",            "kW/m2", nullptr},
     {"thrust",               "N",     "kN"},
     {"mass",                 "kg",    "t"},
     {"thrust/mass",          "m/s2",  nullptr},

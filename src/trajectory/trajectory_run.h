@@ -23,7 +23,7 @@ struct RunState {
   double temperature = 0.0, pressure = 0.0, speedOfSound = 0.0, density = 0.0,
          viscosity = 0.0, mach = 0.0;
   double nx = 0.0, ny = 0.0, q = 0.0;
-  double heatFlux = 0.0;               // W/m2
+  double heatFlux = 0.0;               // kW/m2
   // Balloon and airship.
   double weight = 0.0, liftRequired = 0.0, liftForce = 0.0;  // N
   double envelopeVolume = 0.0, initialVolume = 0.0, envelopeRadius = 0.0,
