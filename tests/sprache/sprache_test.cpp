@@ -365,6 +365,25 @@ TEST(WholeProgram, TypicalRequestRunsTheV2) {
   QDir::setCurrent(home);
 }
 
+TEST(WholeProgram, StartWithoutPresetOpensTheWindowButRefusesTheRun) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString home = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  Program p;
+  TForm1& f = *p.form1;
+  ChooseLanguage(f, 3);
+  ChooseClass(f, 3, vc::Rocket);
+  ClickButton(&f, f.BitBtn1);
+  EXPECT_TRUE(p.form2->isVisible());
+  EXPECT_EQ(p.record[sf::VehicleClass], 0);
+  EXPECT_EQ(p.record[sf::Language], 3);
+  ClickButton(p.form2.get(), p.form2->Button1);
+  EXPECT_EQ(p.sink.messages.size(), 1u) << "the engine's refusal is shown once";
+  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Zarv_500.txt"))));
+  QDir::setCurrent(home);
+}
+
 TEST(WholeProgram, MainThenStartKeepsRecordAndLanguage) {
   Program p;
   TForm1& f = *p.form1;
