@@ -73,6 +73,7 @@ constexpr std::array<double, 37> kUpperLimits = [] {
 constexpr double kDensityTableFloor = 20000.0;  // m
 constexpr double kDensityTableCeiling = 90000.0;  // m
 constexpr double kDensityNodeSpacing = 2000.0;  // m
+constexpr double kDensityBandsPerMetre = 1.0 / kDensityNodeSpacing;
 constexpr std::array<double, 35> kDensityNodes{
     0.088,     0.06372,   0.046267,  0.033688,  0.024599,  0.018012,   0.013225,
     0.009609,  0.007034,  0.005187,  0.003851,  0.002878,  0.002164,   0.001638,
@@ -89,7 +90,8 @@ constexpr std::array<double, 35> kDensityNodeAltitudes = [] {
 // Band lookup through 1 km buckets from the table floor to 200 km: a bucket starts in a
 // known band and holds at most two more band boundaries (the narrowest bands are 500 m).
 constexpr double kBucketFloor = -5000.0;    // m
-constexpr double kBucketWidth = 1000.0;     // m
+constexpr double kBucketsPerMetre = 0.001;  // 1/m; the rounding of the product never
+                                            // leaves a bucket's start band behind
 constexpr std::size_t kBucketCount = 206;   // up to 201 000 m
 constexpr std::size_t kTopBand = 36;        // band 37, also above its upper limit
 
@@ -102,14 +104,14 @@ constexpr std::size_t SearchBand(double h) {
 constexpr std::array<unsigned char, kBucketCount> kBucketBands = [] {
   std::array<unsigned char, kBucketCount> bands{};
   for (std::size_t k = 0; k < kBucketCount; ++k) {
-    bands[k] = static_cast<unsigned char>(SearchBand(kBucketFloor + kBucketWidth * static_cast<double>(k)));
+    bands[k] = static_cast<unsigned char>(SearchBand(kBucketFloor + 1000.0 * static_cast<double>(k)));
   }
   return bands;
 }();
 
 // First band whose upper limit is >= h: lower limits are exclusive, upper inclusive.
 std::size_t BandIndex(double h) {
-  const double bucket = (h - kBucketFloor) / kBucketWidth;
+  const double bucket = (h - kBucketFloor) * kBucketsPerMetre;
   if (!(bucket < static_cast<double>(kBucketCount))) return kTopBand;
   std::size_t index = kBucketBands[static_cast<std::size_t>(bucket)];
   while (kUpperLimits[index] < h) ++index;
@@ -119,11 +121,12 @@ std::size_t BandIndex(double h) {
 double Lerp(double v0, double v1, double f) { return v0 + f * (v1 - v0); }
 
 double FineDensity(double h) {
-  // Band n runs from node n to node n+1 with the lower node exclusive.
-  double bandsAbove = (h - kDensityTableFloor) / kDensityNodeSpacing;
-  std::size_t band = static_cast<std::size_t>(bandsAbove);
-  if (static_cast<double>(band) == bandsAbove) --band;  // on a node: the band below it
+  // Band n runs from node n (exclusive) to node n+1; the product only estimates n, the
+  // node altitudes decide.
+  std::size_t band = static_cast<std::size_t>((h - kDensityTableFloor) * kDensityBandsPerMetre);
   band = std::min<std::size_t>(band, kDensityNodes.size() - 2);
+  if (band > 0 && h <= kDensityNodeAltitudes[band]) --band;
+  if (band + 2 < kDensityNodes.size() && h > kDensityNodeAltitudes[band + 1]) ++band;
   const double lower = kDensityNodeAltitudes[band];
   const double upper = kDensityNodeAltitudes[band + 1];
   return Lerp(kDensityNodes[band], kDensityNodes[band + 1], (h - lower) / (upper - lower));
