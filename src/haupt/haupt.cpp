@@ -718,8 +718,11 @@ void TForm2::Button1Click() {
   Memo2->hide();
   Panel6->lower();
 
-  if (const std::optional<InputError> error =
-          run_.Run(inputs_, record_[sf::VehicleClass], log_)) {
+  // Fine steps make long runs; the cursor says the window is busy, not frozen.
+  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::optional<InputError> error = run_.Run(inputs_, record_[sf::VehicleClass], log_);
+  QGuiApplication::restoreOverrideCursor();
+  if (error) {
     messages_.ShowError(QString::fromStdString(DescribeInputError(*error, WindowLanguage)));
     return;
   }

@@ -308,11 +308,23 @@ TEST(StartWindow, EmptyLinesChangeNothing) {
   }
 }
 
+// Runs a test in a fresh current directory, where the result file lands, and returns to
+// the previous one however the test ends.
+class InTemporaryDirectory {
+ public:
+  InTemporaryDirectory() { QDir::setCurrent(dir_.path()); }
+  ~InTemporaryDirectory() { QDir::setCurrent(home_); }
+  bool isValid() const { return dir_.isValid(); }
+  QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+ private:
+  QString home_ = QDir::currentPath();
+  QTemporaryDir dir_;
+};
+
 TEST(WholeProgram, TypicalRequestRunsTheV2) {
-  QTemporaryDir dir;
+  const InTemporaryDirectory dir;
   ASSERT_TRUE(dir.isValid());
-  const QString home = QDir::currentPath();
-  QDir::setCurrent(dir.path());
   Program p;
   TForm1& f = *p.form1;
   ChooseLanguage(f, 3);
@@ -362,14 +374,11 @@ TEST(WholeProgram, TypicalRequestRunsTheV2) {
   for (int y = 0; y < chart.height(); y += 3)
     for (int x = 0; x < chart.width(); x += 3) inked += chart.pixel(x, y) != chart.pixel(0, 0);
   EXPECT_GT(inked, 200) << "the default chart should be drawn";
-  QDir::setCurrent(home);
 }
 
 TEST(WholeProgram, StartWithoutPresetOpensTheWindowButRefusesTheRun) {
-  QTemporaryDir dir;
+  const InTemporaryDirectory dir;
   ASSERT_TRUE(dir.isValid());
-  const QString home = QDir::currentPath();
-  QDir::setCurrent(dir.path());
   Program p;
   TForm1& f = *p.form1;
   ChooseLanguage(f, 3);
@@ -381,7 +390,6 @@ TEST(WholeProgram, StartWithoutPresetOpensTheWindowButRefusesTheRun) {
   ClickButton(p.form2.get(), p.form2->Button1);
   EXPECT_EQ(p.sink.messages.size(), 1u) << "the engine's refusal is shown once";
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Zarv_500.txt"))));
-  QDir::setCurrent(home);
 }
 
 TEST(WholeProgram, MainThenStartKeepsRecordAndLanguage) {

@@ -2,13 +2,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "scenario/presets.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -34,24 +32,8 @@ Outcome RunTool(const fs::path& dir, const std::string& args) {
   return outcome;
 }
 
-std::string Read(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class ZarvRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zarv_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
-};
+using zarv::testing::ReadFile;
+using ZarvRun = zarv::testing::ScratchDir;
 
 TEST_F(ZarvRun, ListsEveryPresetOnce) {
   const Outcome o = RunTool(dir_, "--list");
@@ -67,9 +49,9 @@ TEST_F(ZarvRun, RunsAPresetWritesTheFileAndTheCsv) {
   const Outcome o = RunTool(dir_, "--preset 2:1 --set dt0=0.05 --csv out.csv");
   ASSERT_EQ(o.status, 0) << o.out;
   EXPECT_NE(o.out.find("samples recorded  "), std::string::npos) << o.out;
-  const std::string file = Read(dir_ / "Zarv_500.txt");
+  const std::string file = ReadFile(dir_ / "Zarv_500.txt");
   EXPECT_EQ(file.substr(0, 3), " \r\n");
-  const std::string csv = Read(dir_ / "out.csv");
+  const std::string csv = ReadFile(dir_ / "out.csv");
   EXPECT_EQ(csv.rfind("slot,row0 t [s],row1 V [m/s],row2 q [Pa],row3 H [m]", 0), 0u) << csv.substr(0, 200);
   int lines = 0;
   for (char c : csv) lines += c == '\n';
@@ -122,7 +104,7 @@ TEST_F(ZarvRun, WritesChartPicturesOf700By500) {
   const Outcome o = RunTool(dir_, "--preset 8:0 --chart default --png a.png --chart Button15 --png b.png");
   ASSERT_EQ(o.status, 0) << o.out;
   for (const char* name : {"a.png", "b.png"}) {
-    const std::string png = Read(dir_ / name);
+    const std::string png = ReadFile(dir_ / name);
     ASSERT_GT(png.size(), 24u) << name;
     EXPECT_EQ(png.substr(1, 3), "PNG") << name;
     auto be32 = [&](std::size_t at) {

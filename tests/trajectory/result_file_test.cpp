@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_dir.h"
 #include "trajectory/run_fixture.h"
 
 namespace zarv {
@@ -32,24 +32,8 @@ std::vector<std::string> SplitCrlf(const std::string& text) {
   return lines;
 }
 
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class ScratchDir : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("zarv_file_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
-};
+using testing::ReadFile;
+using testing::ScratchDir;
 
 TEST(ResultFile, LayoutWidthsAndWidening) {
   auto log = std::make_unique<TrajectoryLog>();
