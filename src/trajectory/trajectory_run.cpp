@@ -17,6 +17,11 @@ constexpr int kBalloon = 3, kAirship = 4, kReentry = 7, kRocket = 8;
 constexpr double kFractionTolerance = 0.0001;
 constexpr double kInitialPreviousFraction = 100.0;  // records the first step
 
+// State copies kept by the first pass; when they run out, every second one is dropped
+// and the spacing doubles, so a recorded step is at most 2 * steps / kCheckpoints steps
+// from its copy.
+constexpr std::size_t kCheckpoints = 4096;
+
 // Unit thresholds of the recorded values.
 constexpr double kKiloThreshold = 10000.0;       // m, N, kg
 constexpr double kKilometresPerSecond = 1000.0;  // m/s
@@ -41,6 +46,8 @@ CurveSelection DefaultCurves(double vehicleClass) {
   return {{0, 3, 1, 4, 2, 9, 0, 0}, 7};
 }
 
+TrajectoryRun::TrajectoryRun() : checkpoints_(kCheckpoints) {}
+
 std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, double vehicleClass,
                                              TrajectoryLog& log) {
   if (auto error = CheckRunInputs(inputs, vehicleClass)) return error;
@@ -49,15 +56,15 @@ std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, double vehicleCl
   state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
 
   StartPass(inputs, cls);
-  Integrate(inputs, cls, nullptr);
-  state_.sampleInterval = state_.t / kSampleCapacity;
+  const long long steps = FindEndTime(inputs, cls);
+  sampleInterval_ = state_.t / kSampleCapacity;
+  const RunState end = state_;
 
-  StartPass(inputs, cls);
-  state_.previousFraction = kInitialPreviousFraction;
   log.units = UnitFlags{};
-  Integrate(inputs, cls, &log);
-  state_.sampleInterval = state_.t / kSampleCapacity;
+  RecordPass(inputs, cls, steps, log);
+  if (cls != kAirship) state_ = end;
 
+  summary_.steps = 2 * steps;
   summary_.flightTime = state_.t;
   summary_.range = state_.X;
   Finish(log, cls);
@@ -108,77 +115,132 @@ void TrajectoryRun::StartPass(RunInputs& inputs, int cls) {
   s.shared.mass = inputs.MassaStart;
   s.S = inputs.S0;
   s.envelopeVolume = s.initialVolume;
-  s.sampleIndex = 1;
   s.liftRequired = s.liftForce + s.liftForce / 100.0 * inputs.Auftriebplus;
 }
 
-void TrajectoryRun::Integrate(const RunInputs& inputs, int cls, TrajectoryLog* log) {
+void TrajectoryRun::Step(const RunInputs& inputs, int cls) {
   RunState& s = state_;
   const double dt = inputs.dt0;
-  const bool dragLaw = std::lround(inputs.AeroModel) != 0;
-  const bool aerostat = IsAerostat(cls);
-  // With more than 10000 steps per sample interval a step's fraction grows by less than
-  // the tolerance; then only a wrap-round marks a crossing.
-  const bool fineSteps = log != nullptr && dt / s.sampleInterval <= kFractionTolerance;
-  double peakAltitude = s.H;
-  double peakSpeed = s.V;
+  if (cls == kRocket && s.t <= s.burnTime) {
+    s.massFlow = s.thrust / s.specificImpulse;
+    s.shared.mass -= s.massFlow * dt;
+    s.burnTime = s.fuelMass / s.massFlow;
+  } else {
+    s.thrust = 0.0;
+  }
+  StandardAtmosphere(s.H, s.temperature, s.pressure, s.speedOfSound, s.density, s.viscosity);
+  if (s.H > kSpeedOfSoundCapAltitude) s.speedOfSound = kSpeedOfSoundCap;
+  s.mach = s.V / s.speedOfSound;
+  if (inputs.AeroModel <= -0.5 || inputs.AeroModel >= 0.5) {
+    DragLaw(inputs.AeroModel, s.mach, s.workingCx);
+  }
+  if (cls == kReentry) {
+    s.heatFlux = 0.0;
+    if (s.H < kHeatFluxCeiling) {
+      s.heatFlux = kHeatFluxCoefficient / std::sqrt(inputs.RSAT) *
+                   std::pow(s.density / kSeaLevelDensity, 0.5) *
+                   std::pow(s.V / kHeatFluxReferenceSpeed, kHeatFluxSpeedExponent);
+    }
+  }
+  if (IsAerostat(cls)) {
+    s.liftForce = s.liftRequired;
+    if (s.H >= inputs.HFlug) s.flightAltitudeReached = 1;
+    if (s.flightAltitudeReached == 1) s.liftForce = s.weight;
+    s.gasLost = inputs.Gasverlust / kSecondsPerDay / kLitresPerCubicMetre * s.envelopeSurface * s.t;
+    if (s.flightAltitudeReached == 1) {
+      s.liftLost = s.weight * s.gasLost / s.envelopeVolume;
+      s.liftForce = s.weight - s.liftLost;
+    }
+  }
+  MotionStep(s.liftForce, s.thrust, s.S, inputs.Vwind, dt, s.density, s.workingCx,
+             s.workingCy, s.t, s.H, s.X, s.V, s.theta, s.nx, s.ny, s.q, s.shared);
+}
+
+long long TrajectoryRun::FindEndTime(const RunInputs& inputs, int cls) {
+  checkpointCount_ = 0;
+  checkpointSpacing_ = 1;
+  double peakAltitude = state_.H;
+  double peakSpeed = state_.V;
   long long steps = 0;
   do {
-    if (cls == kRocket && s.t <= s.burnTime) {
-      s.massFlow = s.thrust / s.specificImpulse;
-      s.shared.mass -= s.massFlow * dt;
-      s.burnTime = s.fuelMass / s.massFlow;
-    } else {
-      s.thrust = 0.0;
-    }
-    StandardAtmosphere(s.H, s.temperature, s.pressure, s.speedOfSound, s.density, s.viscosity);
-    if (s.H > kSpeedOfSoundCapAltitude) s.speedOfSound = kSpeedOfSoundCap;
-    s.mach = s.V / s.speedOfSound;
-    if (dragLaw) DragLaw(inputs.AeroModel, s.mach, s.workingCx);
-    if (cls == kReentry) {
-      s.heatFlux = 0.0;
-      if (s.H < kHeatFluxCeiling) {
-        s.heatFlux = kHeatFluxCoefficient / std::sqrt(inputs.RSAT) *
-                     std::pow(s.density / kSeaLevelDensity, 0.5) *
-                     std::pow(s.V / kHeatFluxReferenceSpeed, kHeatFluxSpeedExponent);
+    if (steps % checkpointSpacing_ == 0) {
+      if (checkpointCount_ == kCheckpoints) {
+        for (std::size_t i = 0; i < kCheckpoints / 2; ++i) checkpoints_[i] = checkpoints_[2 * i];
+        checkpointCount_ = kCheckpoints / 2;
+        checkpointSpacing_ *= 2;
       }
+      if (steps % checkpointSpacing_ == 0) checkpoints_[checkpointCount_++] = state_;
     }
-    if (aerostat) {
-      s.liftForce = s.liftRequired;
-      if (s.H >= inputs.HFlug) s.flightAltitudeReached = 1;
-      if (s.flightAltitudeReached == 1) s.liftForce = s.weight;
-      s.gasLost = inputs.Gasverlust / kSecondsPerDay / kLitresPerCubicMetre * s.envelopeSurface * s.t;
-      if (s.flightAltitudeReached == 1) {
-        s.liftLost = s.weight * s.gasLost / s.envelopeVolume;
-        s.liftForce = s.weight - s.liftLost;
-      }
-    }
-    MotionStep(s.liftForce, s.thrust, s.S, inputs.Vwind, dt, s.density, s.workingCx,
-               s.workingCy, s.t, s.H, s.X, s.V, s.theta, s.nx, s.ny, s.q, s.shared);
+    Step(inputs, cls);
     ++steps;
-    peakAltitude = std::max(peakAltitude, s.H);
-    peakSpeed = std::max(peakSpeed, s.V);
+    peakAltitude = std::max(peakAltitude, state_.H);
+    peakSpeed = std::max(peakSpeed, state_.V);
+  } while (state_.H > state_.endAltitude && state_.t < inputs.Tk);
+  summary_.peakAltitude = peakAltitude;
+  summary_.peakSpeed = peakSpeed;
+  summary_.stepsComputed += steps;
+  return steps;
+}
 
-    if (log != nullptr) {
-      const double ratio = s.t / s.sampleInterval;
-      const double fraction = ratio - std::floor(ratio);
-      const bool crossed = fineSteps ? fraction < s.previousFraction
-                                     : fraction - s.previousFraction <= kFractionTolerance;
-      if (crossed && s.sampleIndex <= kSampleCapacity) Record(inputs, *log);
-      s.previousFraction = fraction;
+void TrajectoryRun::AdvanceTo(const RunInputs& inputs, int cls, long long step) {
+  const std::size_t nearest = std::min<std::size_t>(
+      static_cast<std::size_t>(step / checkpointSpacing_), checkpointCount_ - 1);
+  const long long copyStep = static_cast<long long>(nearest) * checkpointSpacing_;
+  if (cursorStep_ < copyStep) {
+    state_ = checkpoints_[nearest];
+    cursorStep_ = copyStep;
+  }
+  for (; cursorStep_ < step; ++cursorStep_) {
+    Step(inputs, cls);
+    ++summary_.stepsComputed;
+  }
+}
+
+void TrajectoryRun::RecordPass(RunInputs& inputs, int cls, long long steps,
+                               TrajectoryLog& log) {
+  const double dt = inputs.dt0;
+  // With more than 10000 steps per sample interval a step's fraction grows by less than
+  // the tolerance; then only a wrap-round marks a crossing.
+  const bool fineSteps = dt / sampleInterval_ <= kFractionTolerance;
+  double previousFraction = kInitialPreviousFraction;
+  const auto takesSample = [&](double t) {
+    const double ratio = t / sampleInterval_;
+    const double fraction = ratio - std::floor(ratio);
+    const bool crossed = fineSteps ? fraction < previousFraction
+                                   : fraction - previousFraction <= kFractionTolerance;
+    previousFraction = fraction;
+    return crossed && sampleIndex_ <= kSampleCapacity;
+  };
+  sampleIndex_ = 1;
+
+  if (cls == kAirship) {
+    // The airship's second pass starts from the lift its first pass left behind, so it
+    // is a flight of its own.
+    StartPass(inputs, cls);
+    do {
+      Step(inputs, cls);
+      ++summary_.stepsComputed;
+      if (takesSample(state_.t)) Record(inputs, log);
+    } while (state_.H > state_.endAltitude && state_.t < inputs.Tk);
+    return;
+  }
+
+  // The time of every step follows from the step count alone, added up as the motion
+  // step adds it; the full state is brought forward only to the steps recorded.
+  cursorStep_ = -1;
+  double t = 0.0;
+  for (long long step = 1; step <= steps; ++step) {
+    t = t + dt;
+    if (takesSample(t)) {
+      AdvanceTo(inputs, cls, step);
+      Record(inputs, log);
     }
-  } while (s.H > s.endAltitude && s.t < inputs.Tk);
-
-  summary_.steps += steps;
-  if (log != nullptr) {
-    summary_.peakAltitude = peakAltitude;
-    summary_.peakSpeed = peakSpeed;
   }
 }
 
 void TrajectoryRun::Record(const RunInputs& inputs, TrajectoryLog& log) {
   RunState& s = state_;
-  const int j = s.sampleIndex;
+  const int j = sampleIndex_;
   const double m = s.shared.mass;
   const double lift = s.liftForce;
   log.at(row::kTime, j) = s.t;
@@ -223,7 +285,7 @@ void TrajectoryRun::Record(const RunInputs& inputs, TrajectoryLog& log) {
   if (s.q > kKiloPascal) u.PressureUnit = s.q > kMegaPascal ? 2 : 1;
 
   ++summary_.samplesRecorded;
-  if (s.sampleIndex < kSampleCapacity) ++s.sampleIndex;
+  if (sampleIndex_ < kSampleCapacity) ++sampleIndex_;
 }
 
 void TrajectoryRun::Finish(TrajectoryLog& log, int cls) {

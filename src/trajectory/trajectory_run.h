@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "flight_model/motion_step.h"
 #include "trajectory/input_check.h"
@@ -12,7 +13,8 @@ namespace zarv {
 
 // Working state of the integration, owned by the TrajectoryRun and rewritten at every
 // pass start. Buoyancy values survive between runs for the airship class, which has no
-// envelope set-up of its own.
+// envelope set-up of its own. Everything a step carries to the next step is here, so a
+// copy taken between two steps continues the flight exactly.
 struct RunState {
   double t = 0.0, X = 0.0, H = 0.0, V = 0.0, theta = 0.0;  // s, m, m, m/s, rad
   double S = 0.0;                       // m2
@@ -30,10 +32,6 @@ struct RunState {
          envelopeSurface = 0.0;
   double gasLost = 0.0, liftLost = 0.0;  // m3, N
   int flightAltitudeReached = 0;
-  // Sampling.
-  double sampleInterval = 0.0;  // s
-  double previousFraction = 0.0;
-  int sampleIndex = 1;
   MotionShared shared;
 };
 
@@ -44,13 +42,20 @@ struct RunSummary {
   double peakSpeed = 0.0;     // m/s
   int samplesRecorded = 0;    // samples taken by the recording pass (may exceed 500)
   long long steps = 0;        // integration steps of both passes
+  long long stepsComputed = 0;  // of those, the steps actually integrated (see Run)
 };
 
 // The trajectory computation: checks the inputs, integrates twice (the first pass finds
 // the end time, the second records 500 samples over it), fills the remaining slots,
 // rescales the rows to display units and sets the default curve list.
+//
+// Both passes start from the same state and take the same steps, so the first pass keeps
+// copies of the state at regular steps and the second pass continues from the copy
+// nearest before each step it records, instead of integrating the whole flight again.
 class TrajectoryRun {
  public:
+  TrajectoryRun();
+
   // A rejected input changes nothing. For a balloon the run stores the envelope
   // cross-section, as its field shows it, into inputs.S0.
   std::optional<InputError> Run(RunInputs& inputs, double vehicleClass,
@@ -61,12 +66,25 @@ class TrajectoryRun {
 
  private:
   void StartPass(RunInputs& inputs, int vehicleClass);
-  void Integrate(const RunInputs& inputs, int vehicleClass, TrajectoryLog* log);
+  void Step(const RunInputs& inputs, int vehicleClass);
+  long long FindEndTime(const RunInputs& inputs, int vehicleClass);
+  void RecordPass(RunInputs& inputs, int vehicleClass, long long steps, TrajectoryLog& log);
+  void AdvanceTo(const RunInputs& inputs, int vehicleClass, long long step);
   void Record(const RunInputs& inputs, TrajectoryLog& log);
   void Finish(TrajectoryLog& log, int vehicleClass);
 
   RunState state_;
   RunSummary summary_;
+
+  // Sampling of the recording pass.
+  double sampleInterval_ = 0.0;  // s
+  int sampleIndex_ = 1;          // slot the next sample fills
+
+  // State copies of the first pass: copy i holds the state after i * spacing steps.
+  std::vector<RunState> checkpoints_;
+  std::size_t checkpointCount_ = 0;
+  long long checkpointSpacing_ = 1;
+  long long cursorStep_ = 0;  // steps taken by state_ in the recording pass
 };
 
 // The curve list a run leaves for its first chart.
