@@ -1,5 +1,6 @@
 #include "scenario/scenario_inputs.h"
 
+#include "flight_model/constants.h"
 #include "trajectory/balloon_envelope.h"
 
 namespace zarv {
@@ -32,7 +33,7 @@ RunInputs InputsFromScenario(const Scenario& record, const RunInputs& previous) 
   if (cls == vc::Balloon) {
     in.GasDichte = record[sf::GasDichte];
     in.HFlug = record[sf::HFlug];
-    if (in.GasDichte < 1.225) in.S0 = ComputeBalloonEnvelope(in.MassaStart, in.GasDichte).areaShown;
+    if (in.GasDichte < kSeaLevelDensity) in.S0 = ComputeBalloonEnvelope(in.MassaStart, in.GasDichte).areaShown;
   }
   return in;
 }

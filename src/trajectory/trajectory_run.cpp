@@ -163,23 +163,31 @@ long long TrajectoryRun::FindEndTime(const RunInputs& inputs, int cls) {
   double peakSpeed = state_.V;
   long long steps = 0;
   do {
-    if (steps % checkpointSpacing_ == 0) {
-      if (checkpointCount_ == kCheckpoints) {
-        for (std::size_t i = 0; i < kCheckpoints / 2; ++i) checkpoints_[i] = checkpoints_[2 * i];
-        checkpointCount_ = kCheckpoints / 2;
-        checkpointSpacing_ *= 2;
-      }
-      if (steps % checkpointSpacing_ == 0) checkpoints_[checkpointCount_++] = state_;
-    }
+    KeepCopy(steps);
     Step(inputs, cls);
     ++steps;
     peakAltitude = std::max(peakAltitude, state_.H);
     peakSpeed = std::max(peakSpeed, state_.V);
-  } while (state_.H > state_.endAltitude && state_.t < inputs.Tk);
+  } while (Flying(inputs));
   summary_.peakAltitude = peakAltitude;
   summary_.peakSpeed = peakSpeed;
   summary_.stepsComputed += steps;
   return steps;
+}
+
+bool TrajectoryRun::Flying(const RunInputs& inputs) const {
+  return state_.H > state_.endAltitude && state_.t < inputs.Tk;
+}
+
+void TrajectoryRun::KeepCopy(long long step) {
+  if (step % checkpointSpacing_ != 0) return;
+  if (checkpointCount_ == kCheckpoints) {
+    for (std::size_t i = 0; i < kCheckpoints / 2; ++i) checkpoints_[i] = checkpoints_[2 * i];
+    checkpointCount_ = kCheckpoints / 2;
+    checkpointSpacing_ *= 2;
+    if (step % checkpointSpacing_ != 0) return;
+  }
+  checkpoints_[checkpointCount_++] = state_;
 }
 
 void TrajectoryRun::AdvanceTo(const RunInputs& inputs, int cls, long long step) {
@@ -221,7 +229,7 @@ void TrajectoryRun::RecordPass(RunInputs& inputs, int cls, long long steps,
       Step(inputs, cls);
       ++summary_.stepsComputed;
       if (takesSample(state_.t)) Record(inputs, log);
-    } while (state_.H > state_.endAltitude && state_.t < inputs.Tk);
+    } while (Flying(inputs));
     return;
   }
 

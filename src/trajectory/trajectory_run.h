@@ -67,7 +67,9 @@ class TrajectoryRun {
  private:
   void StartPass(RunInputs& inputs, int vehicleClass);
   void Step(const RunInputs& inputs, int vehicleClass);
+  bool Flying(const RunInputs& inputs) const;  // the stop test, negated
   long long FindEndTime(const RunInputs& inputs, int vehicleClass);
+  void KeepCopy(long long step);  // before step + 1 of the first pass
   void RecordPass(RunInputs& inputs, int vehicleClass, long long steps, TrajectoryLog& log);
   void AdvanceTo(const RunInputs& inputs, int vehicleClass, long long step);
   void Record(const RunInputs& inputs, TrajectoryLog& log);
