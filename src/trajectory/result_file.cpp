@@ -1,10 +1,6 @@
 #include "trajectory/result_file.h"
 
-#include <cerrno>
 #include <charconv>
-#include <cstdio>
-#include <cstring>
-#include <system_error>
 
 namespace zarv {
 namespace {
@@ -64,37 +60,8 @@ std::string FormatResultFile(const TrajectoryLog& log) {
   return out;
 }
 
-FileWriteResult WriteFileReplacing(const std::filesystem::path& path, const std::string& content) {
-  FileWriteResult result;
-  result.path = path;
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (file == nullptr) {
-    result.reason = std::strerror(errno);
-    return result;
-  }
-  const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-  const int writeErrno = errno;
-  const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    result.reason = std::strerror(written ? errno : writeErrno);
-    std::remove(temporary.c_str());
-    return result;
-  }
-  std::error_code error;
-  std::filesystem::rename(temporary, path, error);
-  if (error) {
-    result.reason = error.message();
-    std::remove(temporary.c_str());
-    return result;
-  }
-  result.ok = true;
-  return result;
-}
-
 FileWriteResult WriteResultFile(const TrajectoryLog& log, const std::filesystem::path& dir) {
-  return WriteFileReplacing(dir / kResultFileName, FormatResultFile(log));
+  return WriteWholeFile(dir / kResultFileName, FormatResultFile(log));
 }
 
 }  // namespace zarv

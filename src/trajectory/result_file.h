@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "trajectory/file_writer.h"
 #include "trajectory/trajectory_log.h"
 
 namespace zarv {
@@ -12,17 +13,13 @@ inline constexpr const char* kResultFileName = "Zarv_500.txt";
 // The whole content of the result file for a log (CRLF lines, '.' separator).
 std::string FormatResultFile(const TrajectoryLog& log);
 
-struct FileWriteResult {
-  bool ok = false;
-  std::filesystem::path path;  // the file that was (or should have been) replaced
-  std::string reason;          // the system's reason when !ok
-};
+// The older name of WriteWholeFile, kept for callers not yet moved over.
+inline FileWriteResult WriteFileReplacing(const std::filesystem::path& path,
+                                          const std::string& content) {
+  return WriteWholeFile(path, content);
+}
 
-// Replaces `path` with `content`: written beside, then renamed over the old file, so a
-// failure leaves the previous file whole.
-FileWriteResult WriteFileReplacing(const std::filesystem::path& path, const std::string& content);
-
-// Writes dir/Zarv_500.txt through WriteFileReplacing.
+// Writes dir/Zarv_500.txt through WriteWholeFile.
 FileWriteResult WriteResultFile(const TrajectoryLog& log,
                                 const std::filesystem::path& dir = ".");
 

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scratch_dir.h"
+#include "trajectory/child_process.h"
 #include "trajectory/run_fixture.h"
 
 namespace zarv {
@@ -86,16 +87,27 @@ TEST_F(ScratchDir, WritesTheRunAndReplacesTheOldFile) {
   ASSERT_TRUE(result.ok) << result.reason;
   EXPECT_EQ(result.path, dir_ / "Zarv_500.txt");
   EXPECT_EQ(ReadFile(dir_ / "Zarv_500.txt"), FormatResultFile(*r.log));
-  EXPECT_FALSE(fs::exists(dir_ / "Zarv_500.txt.tmp")) << "nothing left beside the file";
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1)
+      << "nothing left beside the file";
 }
 
 TEST_F(ScratchDir, FailedWriteKeepsThePreviousFileAndSaysWhy) {
   auto log = std::make_unique<TrajectoryLog>();
   std::ofstream(dir_ / "Zarv_500.txt") << "previous run";
-  fs::create_directory(dir_ / "Zarv_500.txt.tmp");  // the file beside cannot be created
-  const FileWriteResult blocked = WriteResultFile(*log, dir_);
-  EXPECT_FALSE(blocked.ok);
-  EXPECT_FALSE(blocked.reason.empty());
+  // Another run's leftovers beside the file do not block this one.
+  fs::create_directory(dir_ / "Zarv_500.txt.tmp");
+  const FileWriteResult beside = WriteResultFile(*log, dir_);
+  EXPECT_TRUE(beside.ok) << beside.reason;
+  EXPECT_EQ(ReadFile(dir_ / "Zarv_500.txt"), FormatResultFile(*log));
+  EXPECT_TRUE(fs::is_directory(dir_ / "Zarv_500.txt.tmp"));
+
+  std::ofstream(dir_ / "Zarv_500.txt") << "previous run";
+  const std::string said = testing::InChild([&]() -> std::string {
+    testing::LimitFileSize(1000);  // the table is about 36 kB
+    const FileWriteResult full = WriteResultFile(*log, dir_);
+    return full.ok ? "reported success on a full disk" : full.reason.empty() ? "no reason" : "";
+  });
+  EXPECT_EQ(said, "");
   EXPECT_EQ(ReadFile(dir_ / "Zarv_500.txt"), "previous run");
 
   const FileWriteResult missing = WriteResultFile(*log, dir_ / "no" / "such" / "dir");
