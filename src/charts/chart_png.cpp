@@ -1,7 +1,11 @@
 #include "charts/chart_png.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QImageWriter>
+
+#include "trajectory/file_writer.h"
 
 namespace zarv {
 
@@ -10,12 +14,19 @@ bool WriteChartPng(const TrajectoryLog& log, const ChartEntry& chart,
                    std::string& error) {
   QImage picture;
   DrawChart(log, chart.curveList, chart.curveCount, kSampleCapacity, settings, picture);
-  QImageWriter writer(QString::fromStdString(path), "png");
+  // Encoded whole in memory first: a failed write must not leave half a picture behind.
+  QByteArray encoded;
+  QBuffer buffer(&encoded);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
   if (!writer.write(picture)) {
-    error = "Cannot write '" + path + "': " + writer.errorString().toStdString();
+    error = writer.errorString().toStdString();
     return false;
   }
-  return true;
+  const FileWriteResult written =
+      WriteWholeFile(path, std::string_view(encoded.constData(), encoded.size()));
+  if (!written.ok) error = written.reason;
+  return written.ok;
 }
 
 }  // namespace zarv
