@@ -138,6 +138,17 @@ TEST_F(ScratchDir, LinksAreFollowedAndStayLinks) {
   }
 }
 
+TEST_F(ScratchDir, LinkLoopIsRefusedAndLeftAsItWas) {
+  fs::create_symlink("loop_b", dir_ / "loop_a");
+  fs::create_symlink("loop_a", dir_ / "loop_b");
+  const FileWriteResult result = WriteWholeFile(dir_ / "loop_a", "never lands");
+  EXPECT_FALSE(result.ok) << "a link loop reported success";
+  EXPECT_EQ(result.reason, Reason(ELOOP));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "loop_a"));
+  EXPECT_TRUE(fs::is_symlink(dir_ / "loop_b"));
+  EXPECT_EQ(Entries(dir_), (std::set<std::string>{"loop_a", "loop_b"})) << "folder holds:" << Listing(Entries(dir_));
+}
+
 TEST_F(ScratchDir, DevicesAreWrittenThroughNotReplaced) {
   // /dev/null itself, and a null device node of our own where the system lets us make one.
   std::vector<fs::path> devices = {"/dev/null"};
