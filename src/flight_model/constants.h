@@ -20,6 +20,8 @@ inline constexpr double kHeatFluxCoefficient = 223200.0;  // kW/m2 * sqrt(m), no
 inline constexpr double kHeatFluxReferenceSpeed = 8000.0; // m/s
 inline constexpr double kHeatFluxSpeedExponent = 3.22;
 
+inline constexpr double kEarthRadius = 6371000.0;     // m, round-Earth model
+
 inline constexpr double kSecondsPerDay = 86400.0;       // s, gas loss is given per 24 h
 inline constexpr double kLitresPerCubicMetre = 1000.0;
 

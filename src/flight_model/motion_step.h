@@ -3,16 +3,23 @@
 namespace zarv {
 
 // Values the run shares with the motion step besides its parameters: the current mass
-// (read), the form selector (read) and the two aerodynamic forces (written).
+// (read), the form selector and the Earth model (read) and the two aerodynamic forces
+// (written).
 struct MotionShared {
   double mass = 0.0;          // kg, must be positive
   int aerostatLatch = 0;      // 1: aerostat form (balloon, airship)
   double dragForce = 0.0;     // N, Cx * q * S
   double aeroLiftForce = 0.0; // N, Cy * q * S
+  bool roundEarth = false;    // false: flat Earth with constant gravity
 };
 
-// One explicit Euler step of the point mass in the vertical plane over a flat Earth.
-// Advances t, H, X, V and theta (rad) in place and writes nx, ny (g) and q (Pa).
+// Gravity over the round Earth at altitude h: 9.8 (R / (R + h))^2.
+double GravityAt(double h);  // m/s2
+
+// One explicit Euler step of the point mass in the vertical plane, over a flat Earth or,
+// with shared.roundEarth, over a round one (gravity falling with altitude, the path
+// turning with the curvature, range measured along the ground). Advances t, H, X, V and
+// theta (rad) in place and writes nx, ny (in units of 9.8 m/s2) and q (Pa).
 void MotionStep(const double& liftForce, const double& thrust, const double& area,
                 const double& windSpeed, const double& dt, const double& density,
                 const double& cx, const double& cy, double& t, double& h, double& x,

@@ -13,7 +13,7 @@ struct Step {
   double lift = 0, thrust = 0, area = 1, wind = 0, dt = 0.01, rho = 1.225, cx = 0.5, cy = 0;
   double t = 0, h = 1000, x = 0, v = 100, theta = 0;
   double nx = 0, ny = 0, q = 0;
-  MotionShared shared{10.0, 0, 0, 0};
+  MotionShared shared{10.0, 0, 0, 0, false};
 
   void Run() {
     MotionStep(lift, thrust, area, wind, dt, rho, cx, cy, t, h, x, v, theta, nx, ny, q, shared);
@@ -106,6 +106,76 @@ TEST(MotionStep, BuoyancyLiftsAnAerostatAndLoadFactorsOpposeTheForces) {
   EXPECT_LT(s.nx, 0.0);
   EXPECT_LT(s.ny, 0.0);
   EXPECT_DOUBLE_EQ(s.shared.aeroLiftForce, 0.3 * s.q * 1.0);
+}
+
+// The round Earth against single steps worked by hand from the equations: gravity
+// 9.8 (R/(R+H))^2 for the weight, V cos(theta)/(R+H) added to the turn rate with the new
+// V, and the horizontal advance shrunk to the ground by R/(R+H); H is the altitude at the
+// start of the step throughout.
+TEST(MotionStep, RoundEarthStepMatchesTheHandWorkedStep) {
+  struct Case {
+    const char* what;
+    int latch;
+    double h, v, theta, wind, lift, thrust, cx, cy;
+  };
+  const Case cases[] = {
+      // what                                latch  h [m]     v [m/s]  theta  wind lift thrust cx  cy
+      {"orbital speed at 300 km, level",     0,     300000.0, 7726.0,  0.0,   0,   0,   0,     0,   0},
+      {"entry at 120 km, diving",            0,     120000.0, 7800.0, -0.05,  0,   0,   0,     1.2, 0.3},
+      {"climb with thrust and wind",         0,     10000.0,  800.0,   0.7,   12,  0,   2000,  0.4, 0},
+      {"aerostat with buoyancy",             1,     2000.0,   3.0,     0.4,   7,   250, 0,     0.5, 0.1},
+  };
+  constexpr double R = 6371000.0;
+  for (const Case& c : cases) {
+    Step s;
+    s.shared.roundEarth = true;
+    s.shared.aerostatLatch = c.latch;
+    s.h = c.h;
+    s.v = c.v;
+    s.theta = c.theta;
+    s.wind = c.wind;
+    s.lift = c.lift;
+    s.thrust = c.thrust;
+    s.cx = c.cx;
+    s.cy = c.cy;
+    s.rho = 1e-3;
+    s.Run();
+
+    const double m = 10.0, dt = 0.01, rho = 1e-3, S = 1.0, w = c.wind;
+    const double g = 9.8 * (R / (R + c.h)) * (R / (R + c.h));
+    const double sn = std::sin(c.theta), cs = std::cos(c.theta);
+    const double dVdt = (c.lift * sn + c.thrust - c.cx * rho * c.v * c.v / 2 * S +
+                         c.cx * rho * w * w / 2 * S * cs - m * g * sn) / m;
+    const double v1 = c.v + dVdt * dt;
+    const double advance = c.latch == 1 ? c.v * cs * dt : (c.v + w * cs) * cs * dt;
+    const double turn = (c.cy * rho * v1 * v1 * S / 2 + c.lift * cs - m * g * cs -
+                         c.cx * rho * w * w / 2 * S * sn) / m / v1 + v1 * cs / (R + c.h);
+    EXPECT_NEAR(s.v, v1, 1e-9 * c.v) << c.what;
+    EXPECT_NEAR(s.x, advance * R / (R + c.h), 1e-12 * (1 + std::abs(advance))) << c.what;
+    EXPECT_NEAR(s.h, c.h + c.v * sn * dt, 1e-9) << c.what;
+    EXPECT_NEAR(s.theta, c.theta + turn * dt, 1e-13) << c.what;
+    const double q = rho * c.v * c.v / 2;
+    EXPECT_NEAR(s.nx, -c.cx * q * S / 9.8 / m, 1e-12 * (1 + q)) << c.what << ": nx stays in 9.8 m/s2";
+  }
+}
+
+TEST(MotionStep, RoundEarthCircularSpeedKeepsTheLevelPathLevel) {
+  // At the circular speed the curvature term cancels gravity in the turn rate.
+  Step s;
+  s.shared.roundEarth = true;
+  s.cx = 0.0;
+  s.h = 300000.0;
+  s.v = std::sqrt(GravityAt(s.h) * (6371000.0 + s.h));
+  s.theta = 0.0;
+  s.Run();
+  EXPECT_NEAR(s.theta, 0.0, 1e-15);
+  EXPECT_DOUBLE_EQ(s.h, 300000.0);
+
+  Step flat = s;
+  flat.shared.roundEarth = false;
+  flat.theta = 0.0;
+  flat.Run();
+  EXPECT_LT(flat.theta, -1e-5) << "the flat Earth has no centrifugal relief";
 }
 
 }  // namespace
