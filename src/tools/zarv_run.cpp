@@ -18,6 +18,7 @@
 #include "scenario/presets.h"
 #include "scenario/scenario_inputs.h"
 #include "trajectory/input_check.h"
+#include "trajectory/log_csv.h"
 #include "trajectory/number_format.h"
 #include "trajectory/result_file.h"
 #include "trajectory/trajectory_run.h"
@@ -65,81 +66,6 @@ bool ParseInt(std::string_view text, int& value) {
   const char* end = text.data() + text.size();
   const auto result = std::from_chars(text.data(), end, value);
   return result.ec == std::errc() && result.ptr == end && !text.empty();
-}
-
-// Log rows with their meaning and their unit before and after rescaling.
-struct RowInfo {
-  const char* name;
-  const char* unit;        // as recorded
-  const char* scaledUnit;  // after rescaling by the row's flag (nullptr: never rescaled)
-};
-constexpr RowInfo kRows[zarv::kRecordedRows] = {
-    // name                  unit     rescaled
-    {"t",                    "s",     nullptr},
-    {"V",                    "m/s",   "km/s"},
-    {"q",                    "Pa",    nullptr},
-    {"H",                    "m",     "km"},
-    {"theta",                "deg",   nullptr},
-    {"row5",                 "-",     nullptr},
-    {"row6",                 "-",     nullptr},
-    {"X",                    "m",     "km"},
-    {"lift-weight",          "N",     nullptr},
-    {"nx",                   "g",     nullptr},
-    {"ny",                   "g",     nullptr},
-    {"lift-weight",          "N",     nullptr},
-    {"lift",                 "N",     nullptr},
-    {"wind",                 "m/s",   nullptr},
-    {"heat flux",            "kW/m2", nullptr},
-    {"thrust",               "N",     "kN"},
-    {"mass",                 "kg",    "t"},
-    {"thrust/mass",          "m/s2",  nullptr},
-    {"row18",                "-",     nullptr},
-    {"envelope volume",      "m3",    nullptr},
-    {"lift",                 "N",     nullptr},
-    {"drag force",           "N",     nullptr},
-    {"aerodynamic lift",     "N",     nullptr},
-    {"Cx",                   "-",     nullptr},
-    {"Cy",                   "-",     nullptr},
-    {"Mach",                 "-",     nullptr},
-    {"T",                    "K",     nullptr},
-    {"p",                    "bar",   nullptr},
-    {"rho",                  "kg/m3", nullptr},
-    {"Re/1000",              "1/m",   nullptr},
-    {"lift lost",            "N",     nullptr},
-};
-
-const char* RowUnit(const zarv::TrajectoryLog& log, int r) {
-  const zarv::UnitFlags& u = log.units;
-  switch (r) {
-    case zarv::row::kTime: return u.TimeUnit == 3 ? "h" : u.TimeUnit == 2 ? "min" : "s";
-    case zarv::row::kDynamicPressure:
-      return u.PressureUnit == 2 ? "MPa" : u.PressureUnit == 1 ? "kPa" : "Pa";
-    case zarv::row::kVelocity: return u.VelocityInKm == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case zarv::row::kAltitude: return u.AltitudeInKm == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case zarv::row::kRange: return u.RangeInKm == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case zarv::row::kThrust: return u.ThrustInKilo == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case zarv::row::kMass: return u.MassInKilo == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    default: return kRows[r].unit;
-  }
-}
-
-std::string FormatCsv(const zarv::TrajectoryLog& log) {
-  std::string out = "slot";
-  for (int r = 0; r < zarv::kRecordedRows; ++r) {
-    out += ",row" + std::to_string(r) + " " + kRows[r].name + " [" + RowUnit(log, r) + "]";
-  }
-  out += "\n";
-  for (int j = 1; j <= zarv::kSampleCapacity; ++j) {
-    out += std::to_string(j);
-    for (int r = 0; r < zarv::kRecordedRows; ++r) {
-      char buffer[64];
-      const auto result = std::to_chars(buffer, buffer + sizeof buffer, log.at(r, j));
-      out += ',';
-      out.append(buffer, result.ptr);
-    }
-    out += "\n";
-  }
-  return out;
 }
 
 int ListPresets() {
@@ -287,7 +213,7 @@ int main(int argc, char** argv) {
     return kExitFile;
   }
   if (!options.csv.empty()) {
-    const zarv::FileWriteResult csv = zarv::WriteFileReplacing(options.csv, FormatCsv(*log));
+    const zarv::FileWriteResult csv = zarv::WriteFileReplacing(options.csv, zarv::FormatLogCsv(*log));
     if (!csv.ok) {
       std::fprintf(stderr, "zarv-run: %s %s: %s\n", Say(kCannotWrite), csv.path.c_str(),
                    csv.reason.c_str());

@@ -180,7 +180,7 @@ bool TrajectoryRun::Flying(const RunInputs& inputs) const {
 }
 
 void TrajectoryRun::KeepCopy(long long step) {
-  if (step % checkpointSpacing_ != 0) return;
+  if (!keepCopies_ || step % checkpointSpacing_ != 0) return;
   if (checkpointCount_ == kCheckpoints) {
     for (std::size_t i = 0; i < kCheckpoints / 2; ++i) checkpoints_[i] = checkpoints_[2 * i];
     checkpointCount_ = kCheckpoints / 2;
@@ -191,12 +191,14 @@ void TrajectoryRun::KeepCopy(long long step) {
 }
 
 void TrajectoryRun::AdvanceTo(const RunInputs& inputs, int cls, long long step) {
-  const std::size_t nearest = std::min<std::size_t>(
-      static_cast<std::size_t>(step / checkpointSpacing_), checkpointCount_ - 1);
-  const long long copyStep = static_cast<long long>(nearest) * checkpointSpacing_;
-  if (cursorStep_ < copyStep) {
-    state_ = checkpoints_[nearest];
-    cursorStep_ = copyStep;
+  if (checkpointCount_ > 0) {
+    const std::size_t nearest = std::min<std::size_t>(
+        static_cast<std::size_t>(step / checkpointSpacing_), checkpointCount_ - 1);
+    const long long copyStep = static_cast<long long>(nearest) * checkpointSpacing_;
+    if (cursorStep_ < copyStep) {
+      state_ = checkpoints_[nearest];
+      cursorStep_ = copyStep;
+    }
   }
   for (; cursorStep_ < step; ++cursorStep_) {
     Step(inputs, cls);
@@ -236,6 +238,10 @@ void TrajectoryRun::RecordPass(RunInputs& inputs, int cls, long long steps,
   // The time of every step follows from the step count alone, added up as the motion
   // step adds it; the full state is brought forward only to the steps recorded.
   cursorStep_ = -1;
+  if (!keepCopies_) {
+    StartPass(inputs, cls);
+    cursorStep_ = 0;
+  }
   double t = 0.0;
   for (long long step = 1; step <= steps; ++step) {
     t = t + dt;

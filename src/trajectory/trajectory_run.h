@@ -61,6 +61,10 @@ class TrajectoryRun {
   std::optional<InputError> Run(RunInputs& inputs, double vehicleClass,
                                 TrajectoryLog& log);
 
+  // Off: the second pass integrates the whole flight again from the start, as a reference
+  // for tests and benchmarks.
+  void SetStateCopies(bool keep) { keepCopies_ = keep; }
+
   const RunSummary& summary() const { return summary_; }
   const RunState& state() const { return state_; }
 
@@ -87,6 +91,7 @@ class TrajectoryRun {
   std::size_t checkpointCount_ = 0;
   long long checkpointSpacing_ = 1;
   long long cursorStep_ = 0;  // steps taken by state_ in the recording pass
+  bool keepCopies_ = true;
 };
 
 // The curve list a run leaves for its first chart.

@@ -53,14 +53,13 @@ TEST(MotionStep, PathAngleIsClampedPerForm) {
     double expected;
     const char* why;
   };
+  // Limits in degrees over the engine's 57.3 deg/rad.
   const Case cases[] = {
-      {0, 1.567, 50, kPathAngleLimitNormal, "normal climb held at 89.8 deg"},
-      {1, 1.5703, 50, kPathAngleLimitAerostat, "aerostat climb held at 89.98 deg"},
-      {0, -1.567, -50, -kPathAngleLimitNormal, "normal dive held at -89.8 deg"},
-      {1, -1.5703, -50, -kPathAngleLimitAerostat, "aerostat dive held at -89.98 deg"},
+      {0, 1.567, 50, 89.8 / 57.3, "normal climb held at 89.8 deg"},
+      {1, 1.5703, 50, 89.98 / 57.3, "aerostat climb held at 89.98 deg"},
+      {0, -1.567, -50, -89.8 / 57.3, "normal dive held at -89.8 deg"},
+      {1, -1.5703, -50, -89.98 / 57.3, "aerostat dive held at -89.98 deg"},
   };
-  EXPECT_DOUBLE_EQ(kPathAngleLimitNormal, 1.5671902268760907);
-  EXPECT_DOUBLE_EQ(kPathAngleLimitAerostat, 1.5703315881326352);
   for (const Case& c : cases) {
     Step s;
     s.shared.aerostatLatch = c.latch;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scratch_dir.h"
+#include "support/stored_file_compare.h"
 #include "trajectory/child_process.h"
 #include "trajectory/run_fixture.h"
 
@@ -132,8 +133,45 @@ TEST_F(ScratchDir, StoredRunsAreReproducedByteForByte) {
     ASSERT_FALSE(r.Run());
     const std::string expected = ReadFile(fs::path(ZARV_TEST_DATA) / c.file);
     ASSERT_FALSE(expected.empty()) << "missing " << c.file;
-    EXPECT_TRUE(FormatResultFile(*r.log) == expected) << "run differs from " << c.file;
+    const std::string difference = testing::FirstResultFileDifference(expected, FormatResultFile(*r.log));
+    EXPECT_TRUE(difference.empty()) << c.file << ": " << difference;
   }
+}
+
+TEST(ResultFile, ComparisonNamesLineColumnAndBothValues) {
+  testing::PresetRun r(1, 2);
+  ASSERT_FALSE(r.Run());
+  const std::string stored = FormatResultFile(*r.log);
+  EXPECT_EQ(testing::FirstResultFileDifference(stored, stored), "");
+  struct Case {
+    int row, slot;
+    double value;
+    const char* message;
+  };
+  const Case cases[] = {
+      {row::kAltitude, 17, 12.34, "line 20, H,km: stored STORED, got 12.3"},
+      {row::kDensity, 500, 1.5, "line 503, Roh: stored STORED, got 1.500000"},
+      {row::kTime, 1, 123456.5, "line 4, t: stored STORED, got 123456.50"},
+  };
+  for (const Case& c : cases) {
+    auto changed = std::make_unique<TrajectoryLog>(*r.log);
+    changed->at(c.row, c.slot) = c.value;
+    const std::vector<std::string> lines = SplitCrlf(stored);
+    const std::size_t column = c.row == row::kAltitude ? 3 : c.row == row::kDensity ? 7 : 1;
+    std::string message = c.message;
+    message.replace(message.find("STORED"), 6, testing::Fields(lines[c.slot + 2])[column]);
+    EXPECT_EQ(testing::FirstResultFileDifference(stored, FormatResultFile(*changed)), message)
+        << "row " << c.row << " slot " << c.slot;
+  }
+  std::string spaced = stored;
+  spaced.replace(spaced.find("    j "), 6, "   j  ");
+  EXPECT_EQ(testing::FirstResultFileDifference(stored, spaced),
+            "line 2: stored '    j      t       X,km      H,km     V      q     Q     Roh', "
+            "got '   j       t       X,km      H,km     V      q     Q     Roh'")
+      << "same numbers, other spacing";
+  EXPECT_EQ(testing::FirstResultFileDifference(stored, stored.substr(0, stored.size() - 2)),
+            "line 503, column 9: stored nothing, got <no")
+      << "a missing line end shows";
 }
 
 }  // namespace

@@ -1,93 +1,150 @@
+#include <charconv>
 #include <cmath>
+#include <filesystem>
+#include <set>
+#include <string>
 
 #include <gtest/gtest.h>
 
-#include "trajectory/log_digest.h"
+#include "support/scratch_dir.h"
+#include "support/stored_file_compare.h"
+#include "trajectory/log_csv.h"
 #include "trajectory/run_fixture.h"
 
 namespace zarv {
 namespace {
 
-using testing::LogDigest;
+namespace fs = std::filesystem;
 using testing::PresetRun;
 
-// Digests of the reviewed logs of every preset and of a few runs with other steps; any
-// change of the physics, the sampling or the rescaling changes them. A deliberate change
-// renews them from a reviewed run.
-TEST(RunRegression, EveryPresetReproducesItsLogBitForBit) {
-  struct Case {
-    int vehicleClass, item;
-    unsigned long long digest;
-    int samples;
-  };
-  const Case cases[] = {
-      {1, 0, 0xb09c7a8dad1501e6ull, 501},
-      {1, 1, 0x84fc8d8be86ff860ull, 501},
-      {1, 2, 0xb1aa2df4c0ea8c0eull, 501},
-      {1, 3, 0xe9d9506f1b596219ull, 501},
-      {1, 4, 0x374c236591daa139ull, 500},
-      {1, 5, 0x6563d0773195ad19ull, 500},
-      {1, 6, 0x6526a80deaeb7857ull, 501},
-      {1, 7, 0xa4f79323c98f80bcull, 501},
-      {1, 8, 0x2e89c8230e4da263ull, 501},
-      {2, 0, 0xb30f7eafb9262c23ull, 501},
-      {2, 1, 0x9fd92b58c645e4acull, 501},
-      {3, 0, 0x5d52ccc77422f29cull, 501},
-      {3, 1, 0xee9443a9c752eaa2ull, 501},
-      {3, 2, 0x88279e5462b1ad55ull, 501},
-      {3, 3, 0xe587157ec2344f5cull, 501},
-      {5, 0, 0x04630e882c1bfcf6ull, 501},
-      {5, 1, 0x476e2c3bd1c9bbb6ull, 500},
-      {5, 2, 0x6ffb583edd7da8a5ull, 501},
-      {5, 3, 0xac2615e3aeda8581ull, 501},
-      {7, 0, 0x00dbf2c9fa88132eull, 501},
-      {7, 1, 0xac5817fe1c04a2d7ull, 501},
-      {7, 2, 0xf14fa819d0afa605ull, 501},
-      {7, 3, 0xb991443cd2d23a06ull, 501},
-      {7, 4, 0x8e9b603a4dcccf4eull, 501},
-      {7, 5, 0x602d85f5d0fb75acull, 501},
-      {7, 6, 0xb794d39cd1c57863ull, 501},
-      {7, 7, 0xa6ea9e9c9b6c7da4ull, 501},
-      {7, 8, 0x2bdfc9d4c8cb36e8ull, 501},
-      {8, 0, 0xe52fc51c6c665ef8ull, 501},
-      {8, 1, 0xe568285b2dd5b2e9ull, 501},
-      {8, 2, 0xb7fae4242b747fafull, 501},
-      {8, 3, 0x6e40356c2221bbf3ull, 501},
-      {8, 4, 0xd2b1b83080fe7bd2ull, 501},
-      {8, 5, 0xaab6281702e16abbull, 501},
-      {8, 6, 0x0a751146ad52e9e6ull, 501},
-  };
-  for (const Case& c : cases) {
-    PresetRun r(c.vehicleClass, c.item);
-    ASSERT_FALSE(r.Run());
-    EXPECT_EQ(LogDigest(*r.log), c.digest) << "preset " << c.vehicleClass << ":" << c.item;
-    EXPECT_EQ(r.run.summary().samplesRecorded, c.samples) << "preset " << c.vehicleClass << ":" << c.item;
-  }
+// Reviewed complete logs of every preset and of a few runs with other steps, stored as
+// CSV in tests/data/logs; any change of the physics, the sampling or the rescaling shows
+// as the first value that differs. scripts/regenerate-test-data renews them after review.
+struct StoredRun {
+  int vehicleClass, item;
+  const char* dt0;  // the step as --set gives it; nullptr: the preset's own
+  int samples;      // samples the recording pass took
+};
+
+std::string StoredName(const StoredRun& c) {
+  std::string name = std::to_string(c.vehicleClass) + "_" + std::to_string(c.item);
+  if (c.dt0 != nullptr) name += std::string("_dt0_") + c.dt0;
+  return name + ".csv";
 }
 
-TEST(RunRegression, OtherStepsReproduceTheirLogs) {
+std::string CaseName(const StoredRun& c) {
+  std::string name = std::to_string(c.vehicleClass) + ":" + std::to_string(c.item) + " (" +
+                     FindPresetList(c.vehicleClass)->items[c.item].text + ")";
+  if (c.dt0 != nullptr) name += std::string(" dt0 ") + c.dt0;
+  return name;
+}
+
+void ExpectStoredLog(const StoredRun& c) {
+  PresetRun r(c.vehicleClass, c.item);
+  if (c.dt0 != nullptr) {
+    const std::string_view text = c.dt0;
+    ASSERT_EQ(std::from_chars(text.data(), text.data() + text.size(), r.inputs.dt0).ec, std::errc())
+        << CaseName(c);
+  }
+  ASSERT_FALSE(r.Run()) << CaseName(c);
+  const std::string stored = testing::ReadFile(fs::path(ZARV_TEST_DATA) / "logs" / StoredName(c));
+  ASSERT_FALSE(stored.empty()) << CaseName(c) << ": no stored log " << StoredName(c);
+  const std::string difference = testing::FirstLogDifference(stored, FormatLogCsv(*r.log));
+  EXPECT_TRUE(difference.empty()) << CaseName(c) << ": " << difference;
+  EXPECT_EQ(r.run.summary().samplesRecorded, c.samples) << CaseName(c) << ": samples recorded";
+}
+
+constexpr StoredRun kPresetRuns[] = {
+    {1, 0, nullptr, 501}, {1, 1, nullptr, 501}, {1, 2, nullptr, 501}, {1, 3, nullptr, 501},
+    {1, 4, nullptr, 500}, {1, 5, nullptr, 500}, {1, 6, nullptr, 501}, {1, 7, nullptr, 501},
+    {1, 8, nullptr, 501}, {2, 0, nullptr, 501}, {2, 1, nullptr, 501}, {3, 0, nullptr, 501},
+    {3, 1, nullptr, 501}, {3, 2, nullptr, 501}, {3, 3, nullptr, 501}, {5, 0, nullptr, 501},
+    {5, 1, nullptr, 500}, {5, 2, nullptr, 501}, {5, 3, nullptr, 501}, {7, 0, nullptr, 501},
+    {7, 1, nullptr, 501}, {7, 2, nullptr, 501}, {7, 3, nullptr, 501}, {7, 4, nullptr, 501},
+    {7, 5, nullptr, 501}, {7, 6, nullptr, 501}, {7, 7, nullptr, 501}, {7, 8, nullptr, 501},
+    {8, 0, nullptr, 501}, {8, 1, nullptr, 501}, {8, 2, nullptr, 501}, {8, 3, nullptr, 501},
+    {8, 4, nullptr, 501}, {8, 5, nullptr, 501}, {8, 6, nullptr, 501},
+};
+
+// 1e-5 s: about 1.4 million steps, the state copies thinned nine times; 0.5 s: short
+// flights of fewer steps than samples.
+constexpr StoredRun kOtherSteps[] = {
+    {1, 0, "1e-05", 501}, {1, 0, "0.5", 8}, {8, 1, "0.5", 21},
+    {3, 3, "0.0001", 501}, {7, 5, "0.0005", 501},
+};
+
+TEST(RunRegression, EveryPresetReproducesItsStoredLog) {
+  std::set<std::pair<int, int>> listed;
+  for (const PresetList& list : PresetLists()) {
+    for (std::size_t item = 0; item < list.items.size(); ++item) {
+      if (list.items[item].text[0] != '\0') listed.insert({list.vehicleClass, static_cast<int>(item)});
+    }
+  }
+  std::set<std::pair<int, int>> stored;
+  for (const StoredRun& c : kPresetRuns) {
+    stored.insert({c.vehicleClass, c.item});
+    ExpectStoredLog(c);
+  }
+  EXPECT_EQ(stored, listed) << "every preset has its stored log";
+}
+
+TEST(RunRegression, OtherStepsReproduceTheirStoredLogs) {
+  for (const StoredRun& c : kOtherSteps) ExpectStoredLog(c);
+}
+
+TEST(RunRegression, NoStoredLogIsLeftWithoutItsCase) {
+  std::set<std::string> expected;
+  for (const StoredRun& c : kPresetRuns) expected.insert(StoredName(c));
+  for (const StoredRun& c : kOtherSteps) expected.insert(StoredName(c));
+  std::set<std::string> found;
+  for (const auto& entry : fs::directory_iterator(fs::path(ZARV_TEST_DATA) / "logs")) {
+    found.insert(entry.path().filename().string());
+  }
+  EXPECT_EQ(found, expected);
+}
+
+TEST(RunRegression, LogComparisonNamesSlotRowAndBothValues) {
+  PresetRun r(8, 0);
+  ASSERT_FALSE(r.Run());
+  const std::string stored = FormatLogCsv(*r.log);
+  EXPECT_EQ(testing::FirstLogDifference(stored, stored), "");
+
   struct Case {
-    int vehicleClass, item;
-    double dt0;
-    unsigned long long digest;
-    int samples;
+    int row, slot;
+    double value;  // in display units; NaN: the next double up
+    const char* message;
   };
-  // 1e-5 s: about 1.4 million steps, the state copies thinned nine times; 0.5 s: short
-  // flights of fewer steps than samples.
+  const double next = std::nan("");
   const Case cases[] = {
-      {1, 0, 1e-05, 0x5e0d97da551e6017ull, 501},
-      {1, 0, 0.5, 0x5e8cd4ecf277595cull, 8},
-      {8, 1, 0.5, 0x1cfff6aaedcbeb35ull, 21},
-      {3, 3, 0.0001, 0xabd9db1955e3d747ull, 501},
-      {7, 5, 0.0005, 0x9143a13b6c91386aull, 501},
+      {row::kAltitude, 17, 12.5, "slot 17, row3 H [km]: stored STORED, got 12.5"},
+      {row::kTime, 1, 7.0, "slot 1, row0 t [s]: stored STORED, got 7"},
+      {row::kLiftLost, 500, next, "slot 500, row30 lift lost [N]: stored 0, got 5e-324"},
+      {row::kMach, 250, next, "slot 250, row25 Mach [-]: stored STORED, got NEXT"},
   };
   for (const Case& c : cases) {
-    PresetRun r(c.vehicleClass, c.item);
-    r.inputs.dt0 = c.dt0;
-    ASSERT_FALSE(r.Run());
-    EXPECT_EQ(LogDigest(*r.log), c.digest) << "preset " << c.vehicleClass << ":" << c.item << " dt0 " << c.dt0;
-    EXPECT_EQ(r.run.summary().samplesRecorded, c.samples) << "dt0 " << c.dt0;
+    auto changed = std::make_unique<TrajectoryLog>(*r.log);
+    const double before = changed->at(c.row, c.slot);
+    const double after = std::isnan(c.value) ? std::nextafter(before, INFINITY) : c.value;
+    changed->at(c.row, c.slot) = after;
+    std::string message = c.message;
+    for (const auto& [key, value] : {std::pair{"STORED", before}, std::pair{"NEXT", after}}) {
+      if (const std::size_t at = message.find(key); at != std::string::npos) {
+        message.replace(at, std::string_view(key).size(), testing::ShortestText(value));
+      }
+    }
+    EXPECT_EQ(testing::FirstLogDifference(stored, FormatLogCsv(*changed)), message)
+        << "row " << c.row << " slot " << c.slot;
   }
+
+  auto metres = std::make_unique<TrajectoryLog>(*r.log);
+  metres->units.AltitudeInKm = 0;
+  EXPECT_EQ(testing::FirstLogDifference(stored, FormatLogCsv(*metres)),
+            "heading, row3 H [km]: stored 'row3 H [km]', got 'row3 H [m]'")
+      << "a unit change shows in the heading";
+  EXPECT_EQ(testing::FirstLogDifference(stored, stored.substr(0, stored.rfind("\n500,") + 1)),
+            "stored 500 lines, got 499");
+  EXPECT_NE(testing::FirstLogDifference(stored, "slot,row0\n1,x\n").find("log unreadable: line 2"),
+            std::string::npos);
 }
 
 TEST(RunRegression, AirshipFliesItsSecondPassOnItsOwn) {
