@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -92,6 +93,21 @@ double DensityAt(double altitude) {
   return density;
 }
 
+bool SameCurves(const TrajectoryLog& log, const ChartEntry& chart) {
+  if (log.CurveCount != chart.curveCount) return false;
+  for (int k = 0; k < chart.curveCount - 1; ++k)
+    if (log.CurveList[k] != chart.curveList[k]) return false;
+  return true;
+}
+
+// Pixels that differ from the background at the top left corner, every third row and column.
+int InkedPixels(const QImage& picture) {
+  int inked = 0;
+  for (int y = 0; y < picture.height(); y += 3)
+    for (int x = 0; x < picture.width(); x += 3) inked += picture.pixel(x, y) != picture.pixel(0, 0);
+  return inked;
+}
+
 TEST_F(HauptTest, ActivationShowsTheFieldsAndPictureOfEachClass) {
   const std::vector<const char*> always = {"edMassaStart", "EdS0", "eddt0", "EdTTO",
                                            "edH0",         "edV0", "edTk"};
@@ -112,6 +128,7 @@ TEST_F(HauptTest, ActivationShowsTheFieldsAndPictureOfEachClass) {
   };
   for (const Case& c : cases) {
     window_ = std::make_unique<TForm2>(record_, sink_);
+    window_->setWindowTitle(QString());
     Open(c.vehicleClass, c.item, kEnglish);
     for (const char* name : always) EXPECT_TRUE(Shown(name)) << name << " in class " << c.vehicleClass;
     for (const char* name : c.shown) EXPECT_TRUE(Shown(name)) << name << " in class " << c.vehicleClass;
@@ -270,11 +287,12 @@ TEST_F(HauptTest, EveryChartButtonDrawsItsCurvesFromTheLog) {
               : chart.objectName == std::string("Button14") ? "Lift=f(t)"
                                                             : chart.caption);
     const QImage before = window_->chartPicture();
+    const bool sameCurves = SameCurves(window_->log(), chart);
     button->click();
-    EXPECT_EQ(window_->log().CurveCount, chart.curveCount) << chart.objectName;
-    for (int k = 0; k < chart.curveCount - 1; ++k)
-      EXPECT_EQ(window_->log().CurveList[k], chart.curveList[k]) << chart.objectName << " entry " << k;
+    EXPECT_TRUE(SameCurves(window_->log(), chart)) << chart.objectName << " sets its curve list";
     EXPECT_EQ(window_->chartPicture().size(), QSize(700, 500)) << chart.objectName;
+    EXPECT_EQ(window_->chartPicture() == before, sameCurves)
+        << chart.objectName << ": the picture changes exactly when the curves do";
   }
   EXPECT_EQ(hidden, (std::set<std::string>{"ButtonP", "Button18"}));
   EXPECT_FALSE(Shown("Button13")) << "the atmosphere chart is never offered";
@@ -399,11 +417,48 @@ TEST_F(HauptTest, ChartMenuSavesAndCopiesThePictureInTheWindowLanguage) {
   const QString path = QDir::current().filePath(QStringLiteral("chart"));
   window_->setSavePathAsker([&path](QWidget*, const QString&, const QString&) { return path; });
   menu->actions()[0]->trigger();
-  QImage saved(path + QStringLiteral(".png"));
-  EXPECT_EQ(saved.size(), QSize(700, 500));
+  const QImage chart = window_->chartPicture().convertToFormat(QImage::Format_RGB32);
+  ASSERT_GT(InkedPixels(chart), 200) << "a drawn chart to save";
+  const QImage saved(path + QStringLiteral(".png"));
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), chart) << "the file holds the chart";
 
   menu->actions()[1]->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(700, 500));
+  EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), chart)
+      << "the clipboard holds the chart";
+}
+
+// The rocket's and the balloon's own charts, clicked where the user clicks them.
+TEST_F(HauptTest, ClassChartButtonsDrawTheirCataloguedCurves) {
+  struct Case {
+    int vehicleClass, item;
+    const char* button;
+  };
+  const Case cases[] = {
+      {vc::Rocket, 0, "ButtonP"},
+      {vc::Balloon, 0, "Button18"},
+  };
+  for (const Case& c : cases) {
+    window_ = std::make_unique<TForm2>(record_, sink_);
+    Open(c.vehicleClass, c.item, kEnglish);
+    auto* button = Get<QPushButton>(c.button);
+    const QPoint centre = button->geometry().center();
+    QTest::mouseClick(window_->childAt(centre), Qt::LeftButton);
+    EXPECT_TRUE(window_->chartPicture().isNull()) << c.button << " is covered before START";
+
+    window_->Button1Click();
+    ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
+    ASSERT_TRUE(Shown(c.button)) << c.button << " after a run of class " << c.vehicleClass;
+    ASSERT_EQ(window_->childAt(centre), button) << c.button << " is uncovered";
+    const ChartEntry* chart = FindChart(c.button);
+    ASSERT_NE(chart, nullptr) << c.button;
+    const QImage before = window_->chartPicture();
+    ASSERT_FALSE(SameCurves(window_->log(), *chart)) << "the default chart is another one";
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(SameCurves(window_->log(), *chart)) << c.button << " sets its curve list";
+    EXPECT_NE(window_->chartPicture(), before) << c.button << " redraws the chart";
+    EXPECT_GT(InkedPixels(window_->chartPicture()), 200) << c.button << " draws curves";
+  }
 }
 
 }  // namespace
