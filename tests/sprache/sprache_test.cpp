@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "haupt/haupt.h"
@@ -358,10 +359,13 @@ TEST(WholeProgram, TypicalRequestRunsTheV2) {
   for (const auto& [field, label, labelName, text] : engine) {
     EXPECT_TRUE(field->isVisible() && label->isVisible()) << labelName;
     EXPECT_EQ(field->text(), QLatin1String(text)) << labelName;
-    for (const CaptionRow& row : CaptionTable())
-      if (QLatin1String(row.control) == QLatin1String(labelName) && row.english) {
-        EXPECT_EQ(label->text(), QString::fromUtf8(row.english)) << labelName;
-      }
+    const auto rows = CaptionTable();
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const CaptionRow& r) {
+      return QLatin1String(r.control) == QLatin1String(labelName);
+    });
+    ASSERT_NE(row, rows.end()) << labelName << " has no captions";
+    ASSERT_NE(row->english, nullptr) << labelName << " has no English caption";
+    EXPECT_EQ(label->text(), QString::fromUtf8(row->english)) << labelName;
   }
   EXPECT_FALSE(calc.EdCx->isVisible() || calc.EdCy->isVisible());
 
