@@ -61,11 +61,5 @@ TEST(FieldText, WritesShortestTextWithLocalePoint) {
   }
 }
 
-TEST(FieldText, ConversionErrorQuotesTheText) {
-  EXPECT_EQ(NotAFloatMessage(QStringLiteral("0,5")).toStdString(),
-            "'0,5' is not a valid floating point value");
-  EXPECT_EQ(NotAFloatMessage(QString()).toStdString(), "'' is not a valid floating point value");
-}
-
 }  // namespace
 }  // namespace zarv

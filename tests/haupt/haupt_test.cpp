@@ -4,18 +4,15 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
-#include <QClipboard>
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -32,66 +29,16 @@
 #include "trajectory/input_check.h"
 #include "trajectory/result_file.h"
 
+#include "haupt_fixture.h"
+
 namespace zarv {
 namespace {
-
-class RecordingSink : public MessageSink {
- public:
-  void ShowError(const QString& text) override { messages.push_back(text.toStdString()); }
-  std::vector<std::string> messages;
-};
-
-// One window over one record, run in a temporary current directory.
-class HauptTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    previousDir_ = QDir::currentPath();
-    QDir::setCurrent(dir_.path());
-    window_ = std::make_unique<TForm2>(record_, sink_);
-  }
-  void TearDown() override {
-    window_.reset();
-    QDir::setCurrent(previousDir_);
-  }
-
-  // A preset click, then START in the start window with the given language.
-  void Open(int vehicleClass, int item, int language) {
-    ASSERT_TRUE(ApplyPreset(record_, vehicleClass, item)) << "class " << vehicleClass;
-    record_[sf::Language] = language;
-    window_->showFromStartWindow();
-  }
-
-  template <typename T = QWidget>
-  T* Get(const char* name) {
-    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << "no control " << name;
-    return widget;
-  }
-  bool Shown(const char* name) { return !Get(name)->isHidden(); }
-  std::string Text(const char* name) { return Get<QLineEdit>(name)->text().toStdString(); }
-  std::string Caption(const char* name) {
-    if (auto* label = window_->findChild<QLabel*>(QString::fromLatin1(name)))
-      return label->text().toStdString();
-    return Get<QPushButton>(name)->text().toStdString();
-  }
-  std::filesystem::path ResultFile() const {
-    return std::filesystem::path(dir_.path().toStdString()) / kResultFileName;
-  }
-
-  QTemporaryDir dir_;
-  QString previousDir_;
-  Scenario record_;
-  RecordingSink sink_;
-  std::unique_ptr<TForm2> window_;
-};
 
 double DensityAt(double altitude) {
   double temperature = 0, pressure = 0, speedOfSound = 0, density = 0, viscosity = 0;
   StandardAtmosphere(altitude, temperature, pressure, speedOfSound, density, viscosity);
   return density;
 }
-
 TEST_F(HauptTest, ActivationShowsTheFieldsAndPictureOfEachClass) {
   const std::vector<const char*> always = {"edMassaStart", "EdS0", "eddt0", "EdTTO",
                                            "edH0",         "edV0", "edTk"};
@@ -112,6 +59,7 @@ TEST_F(HauptTest, ActivationShowsTheFieldsAndPictureOfEachClass) {
   };
   for (const Case& c : cases) {
     window_ = std::make_unique<TForm2>(record_, sink_);
+    window_->setWindowTitle(QString());
     Open(c.vehicleClass, c.item, kEnglish);
     for (const char* name : always) EXPECT_TRUE(Shown(name)) << name << " in class " << c.vehicleClass;
     for (const char* name : c.shown) EXPECT_TRUE(Shown(name)) << name << " in class " << c.vehicleClass;
@@ -254,32 +202,6 @@ TEST_F(HauptTest, StartUncoversTheButtonsWritesTheFileAndDrawsTheDefaultChart) {
   EXPECT_EQ(Text("EdBelastung"), FieldText4(100.0 / 36.0, QLocale()).toStdString());
 }
 
-TEST_F(HauptTest, EveryChartButtonDrawsItsCurvesFromTheLog) {
-  Open(vc::Reentry, 1, kEnglish);  // Sojuz: a lift coefficient, so the lift charts are offered
-  window_->Button1Click();
-  ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
-  std::set<std::string> hidden;
-  for (const ChartEntry& chart : ChartCatalogue()) {
-    auto* button = Get<QPushButton>(chart.objectName);
-    if (button->isHidden()) {
-      hidden.insert(chart.objectName);
-      continue;
-    }
-    EXPECT_EQ(button->text().toStdString(),
-              chart.objectName == std::string("Button12")   ? "Drag=f(t)"
-              : chart.objectName == std::string("Button14") ? "Lift=f(t)"
-                                                            : chart.caption);
-    const QImage before = window_->chartPicture();
-    button->click();
-    EXPECT_EQ(window_->log().CurveCount, chart.curveCount) << chart.objectName;
-    for (int k = 0; k < chart.curveCount - 1; ++k)
-      EXPECT_EQ(window_->log().CurveList[k], chart.curveList[k]) << chart.objectName << " entry " << k;
-    EXPECT_EQ(window_->chartPicture().size(), QSize(700, 500)) << chart.objectName;
-  }
-  EXPECT_EQ(hidden, (std::set<std::string>{"ButtonP", "Button18"}));
-  EXPECT_FALSE(Shown("Button13")) << "the atmosphere chart is never offered";
-}
-
 TEST_F(HauptTest, MainHidesTheClassFieldsBlanksTheChartAndHandsBack) {
   int mains = 0;
   QObject::connect(window_.get(), &TForm2::mainRequested, [&mains] { ++mains; });
@@ -385,25 +307,6 @@ TEST_F(HauptTest, FocusComingBackFromTheStartWindowRereadsTheRecord) {
   window_->activateWindow();
   QCoreApplication::processEvents();
   EXPECT_EQ(Text("edH0"), "1");
-}
-
-TEST_F(HauptTest, ChartMenuSavesAndCopiesThePictureInTheWindowLanguage) {
-  Open(vc::Projectile, 0, kRussian);
-  window_->Button1Click();
-  ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
-  std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
-  ASSERT_EQ(menu->actions().size(), 2);
-  EXPECT_EQ(menu->actions()[0]->text().toStdString(), "Сохранить рисунок");
-  EXPECT_EQ(menu->actions()[1]->text().toStdString(), "Копировать рисунок");
-
-  const QString path = QDir::current().filePath(QStringLiteral("chart"));
-  window_->setSavePathAsker([&path](QWidget*, const QString&, const QString&) { return path; });
-  menu->actions()[0]->trigger();
-  QImage saved(path + QStringLiteral(".png"));
-  EXPECT_EQ(saved.size(), QSize(700, 500));
-
-  menu->actions()[1]->trigger();
-  EXPECT_EQ(QGuiApplication::clipboard()->image().size(), QSize(700, 500));
 }
 
 }  // namespace

@@ -1,14 +1,10 @@
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -17,73 +13,15 @@
 
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
-#include "haupt/window_texts.h"
 #include "pictures.h"
 #include "scenario/presets.h"
 #include "sprache/class_names.h"
 #include "sprache/sprache.h"
 
+#include "program_fixture.h"
+
 namespace zarv {
 namespace {
-
-class RecordingSink : public MessageSink {
- public:
-  void ShowError(const QString& text) override { messages.push_back(text); }
-  std::vector<QString> messages;
-};
-
-// Both windows wired as the program wires them.
-struct Program {
-  Scenario record;
-  RecordingSink sink;
-  std::unique_ptr<TForm1> form1 = std::make_unique<TForm1>(record);
-  std::unique_ptr<TForm2> form2 = std::make_unique<TForm2>(record, sink);
-
-  Program() {
-    form1->setCalcWindow(form2.get());
-    form1->show();
-  }
-};
-
-// A mouse click where the user points: the topmost widget under the point gets it.
-void ClickAt(QWidget* window, QPoint point) {
-  QWidget* target = window->childAt(point);
-  if (!target) target = window;
-  QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, point));
-}
-
-// Clicks on the indicator of a radio item (its far right half is not part of the button).
-void ClickButton(QWidget* window, QWidget* button) {
-  ClickAt(window, button->mapTo(window, button->rect().center()));
-}
-
-void ClickItem(QWidget* window, QRadioButton* item) {
-  ClickAt(window, item->mapTo(window, QPoint(8, item->height() / 2)));
-}
-
-void ClickRow(QWidget* window, QListWidget* list, int row) {
-  QListWidgetItem* item = list->item(row);
-  list->scrollToItem(item);
-  ClickAt(window, list->viewport()->mapTo(window, list->visualItemRect(item).center()));
-}
-
-QGroupBox* ClassListOf(TForm1& form, int language) {
-  return language == 1 ? form.WahlRU : language == 2 ? form.RadioWahl : form.WahlEN;
-}
-
-void ChooseLanguage(TForm1& form, int language) {
-  ClickItem(&form, TForm1::Item(form.RadioSprach, language - 1));
-}
-
-void ChooseClass(TForm1& form, int language, int vehicleClass) {
-  ClickItem(&form, TForm1::Item(ClassListOf(form, language), vehicleClass - 1));
-}
-
-int CheckedItems(QGroupBox* group) {
-  int n = 0;
-  for (auto* item : group->findChildren<QRadioButton*>()) n += item->isChecked();
-  return n;
-}
 
 TEST(Pictures, EveryPictureDecodesAtItsSize) {
   struct Case {
@@ -305,137 +243,6 @@ TEST(StartWindow, EmptyLinesChangeNothing) {
     ClickRow(&f, box, item);
     EXPECT_TRUE(box->item(item)->text().isEmpty());
     EXPECT_EQ(p.record.field, before.field) << "class " << vehicleClass << " line " << item;
-  }
-}
-
-// Runs a test in a fresh current directory, where the result file lands, and returns to
-// the previous one however the test ends.
-class InTemporaryDirectory {
- public:
-  InTemporaryDirectory() { QDir::setCurrent(dir_.path()); }
-  ~InTemporaryDirectory() { QDir::setCurrent(home_); }
-  bool isValid() const { return dir_.isValid(); }
-  QString filePath(const QString& name) const { return dir_.filePath(name); }
-
- private:
-  QString home_ = QDir::currentPath();
-  QTemporaryDir dir_;
-};
-
-TEST(WholeProgram, TypicalRequestRunsTheV2) {
-  const InTemporaryDirectory dir;
-  ASSERT_TRUE(dir.isValid());
-  Program p;
-  TForm1& f = *p.form1;
-  ChooseLanguage(f, 3);
-  ChooseClass(f, 3, vc::Rocket);
-  ClickRow(&f, f.ListBoxLauncher, 0);
-  EXPECT_EQ(p.record[sf::Language], 0);
-  ClickButton(&f, f.BitBtn1);
-
-  EXPECT_EQ(p.record[sf::VehicleClass], 8);
-  EXPECT_EQ(p.record[sf::AeroModel], 2);
-  EXPECT_EQ(p.record[sf::Language], 3);
-  const std::pair<int, double> v2[] = {
-      {sf::MassaStart, 12700}, {sf::S0, 2},     {sf::Cx, 0.25},     {sf::TTO, 89.3},
-      {sf::Tk, 1500},          {sf::dt0, 0.01}, {sf::Mt, 8200},     {sf::Iud, 2200},
-      {sf::Mdv, 2000},         {sf::Schub, 300000},
-  };
-  for (const auto& [field, value] : v2) EXPECT_EQ(p.record[field], value) << "field " << field;
-  for (auto* box : f.findChildren<QListWidget*>()) {
-    EXPECT_FALSE(box->isVisible());
-    EXPECT_TRUE(box->selectedItems().isEmpty());
-  }
-
-  TForm2& calc = *p.form2;
-  ASSERT_TRUE(calc.isVisible());
-  EXPECT_TRUE(f.isVisible()) << "the start window stays open behind";
-  const std::tuple<QLineEdit*, QLabel*, const char*, const char*> engine[] = {
-      {calc.EdMt, calc.Label23, "Label23", "8200"},
-      {calc.EdIud, calc.Label6, "Label6", "2200"},
-      {calc.EdSchub, calc.Label24, "Label24", "300000"},
-  };
-  for (const auto& [field, label, labelName, text] : engine) {
-    EXPECT_TRUE(field->isVisible() && label->isVisible()) << labelName;
-    EXPECT_EQ(field->text(), QLatin1String(text)) << labelName;
-    for (const CaptionRow& row : CaptionTable())
-      if (QLatin1String(row.control) == QLatin1String(labelName) && row.english) {
-        EXPECT_EQ(label->text(), QString::fromUtf8(row.english)) << labelName;
-      }
-  }
-  EXPECT_FALSE(calc.EdCx->isVisible() || calc.EdCy->isVisible());
-
-  ClickButton(&calc, calc.Button1);
-  EXPECT_TRUE(p.sink.messages.empty());
-  EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Zarv_500.txt"))));
-  const QImage chart = calc.chartPicture();
-  ASSERT_FALSE(chart.isNull());
-  int inked = 0;
-  for (int y = 0; y < chart.height(); y += 3)
-    for (int x = 0; x < chart.width(); x += 3) inked += chart.pixel(x, y) != chart.pixel(0, 0);
-  EXPECT_GT(inked, 200) << "the default chart should be drawn";
-}
-
-TEST(WholeProgram, StartWithoutPresetOpensTheWindowButRefusesTheRun) {
-  const InTemporaryDirectory dir;
-  ASSERT_TRUE(dir.isValid());
-  Program p;
-  TForm1& f = *p.form1;
-  ChooseLanguage(f, 3);
-  ChooseClass(f, 3, vc::Rocket);
-  ClickButton(&f, f.BitBtn1);
-  EXPECT_TRUE(p.form2->isVisible());
-  EXPECT_EQ(p.record[sf::VehicleClass], 0);
-  EXPECT_EQ(p.record[sf::Language], 3);
-  ClickButton(p.form2.get(), p.form2->Button1);
-  EXPECT_EQ(p.sink.messages.size(), 1u) << "the engine's refusal is shown once";
-  EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Zarv_500.txt"))));
-}
-
-TEST(WholeProgram, MainThenStartKeepsRecordAndLanguage) {
-  Program p;
-  TForm1& f = *p.form1;
-  ChooseLanguage(f, 2);
-  ChooseClass(f, 2, vc::Glider);
-  ClickRow(&f, f.ListBoxGlider, 3);
-  ClickButton(&f, f.BitBtn1);
-  const Scenario afterStart = p.record;
-  ASSERT_EQ(afterStart[sf::Language], 2);
-
-  TForm2& calc = *p.form2;
-  ClickButton(&calc, calc.Button5);  // MAIN
-  EXPECT_FALSE(calc.isVisible());
-  EXPECT_TRUE(f.isVisible());
-  const std::pair<QWidget*, bool> states[] = {
-      {f.Image1, true},  {f.RadioSprach, true}, {f.Image2, true},  {f.Panel4, true},
-      {f.BitBtn1, true}, {f.Memo1, false},      {f.Label1, false}, {f.RadioWahl, false},
-  };
-  for (const auto& [widget, visible] : states)
-    EXPECT_EQ(widget->isVisible(), visible) << widget->objectName().toStdString();
-  EXPECT_EQ(CheckedItems(f.RadioSprach), 0) << "no language is selected after MAIN";
-
-  ClickButton(&f, f.BitBtn1);
-  EXPECT_TRUE(calc.isVisible());
-  EXPECT_EQ(p.record.field, afterStart.field);
-  EXPECT_EQ(calc.Label23->isVisible(), false) << "glider shows no rocket fields";
-  EXPECT_EQ(calc.edMassaStart->text(), QStringLiteral("525"));
-}
-
-TEST(WholeProgram, QuitInEitherWindowClosesBoth) {
-  for (bool fromCalcWindow : {false, true}) {
-    Program p;
-    TForm1& f = *p.form1;
-    bool ended = false;
-    QObject::connect(&f, &TForm1::closed, [&] { ended = true; });
-    ChooseLanguage(f, 3);
-    ChooseClass(f, 3, vc::Parachute);
-    ClickRow(&f, f.ListBoxFallschirm, 0);
-    ClickButton(&f, f.BitBtn1);
-    QWidget* window = fromCalcWindow ? static_cast<QWidget*>(p.form2.get()) : &f;
-    QPushButton* quit = fromCalcWindow ? p.form2->Button16 : f.Button1;
-    ClickButton(window, quit);
-    EXPECT_TRUE(ended) << (fromCalcWindow ? "calculation window" : "start window");
-    EXPECT_FALSE(f.isVisible() || p.form2->isVisible());
   }
 }
 
