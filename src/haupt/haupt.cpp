@@ -22,6 +22,7 @@
 #include "haupt/message_sink.h"
 #include "haupt/window_texts.h"
 #include "scenario/program_info.h"
+#include "texts/input_messages.h"
 #include "trajectory/result_file.h"
 
 namespace zarv {
@@ -506,8 +507,8 @@ void TForm2::ShowAeroFields() {
 
 void TForm2::FormAktivate() {
   const Scenario& r = record_;
-  const double vehicleClass = r[sf::VehicleClass];
-  const bool balloon = vehicleClass == vc::Balloon;
+  const VehicleClass vehicleClass = VehicleClassFromRecord(r[sf::VehicleClass]);
+  const bool balloon = vehicleClass == VehicleClass::Balloon;
 
   WindowLanguage = static_cast<int>(std::lround(r[sf::Language]));
   AerostatLatch = 0;
@@ -517,7 +518,7 @@ void TForm2::FormAktivate() {
                         Label26}) {
     label->resize(kLabelWidth, label->height());
   }
-  if (vehicleClass == vc::Balloon || vehicleClass == vc::Airship) AerostatLatch = 1;
+  if (vehicleClass == VehicleClass::Balloon || vehicleClass == VehicleClass::Airship) AerostatLatch = 1;
 
   inputs_.AeroModel = r[sf::AeroModel];
   for (int item = 0; item < AeroBox1->count(); ++item) {
@@ -535,7 +536,7 @@ void TForm2::FormAktivate() {
   inputs_.V0 = r[sf::V0];
   PutNumber(edV0, r[sf::V0]);
 
-  if (vehicleClass == vc::Reentry) {
+  if (vehicleClass == VehicleClass::Reentry) {
     inputs_.RSAT = r[sf::RSAT];
     EdRSAT->move(128, 50);
     Label26->move(16, 50);
@@ -570,12 +571,12 @@ void TForm2::FormAktivate() {
   inputs_.Gasverlust = 4.4;
   PutNumber(EdGasverlust, 4.4);
 
-  if (vehicleClass == vc::Projectile) Image8->show();
-  if (vehicleClass == vc::Balloon || vehicleClass == vc::Airplane) Image5->show();
-  if (vehicleClass == vc::Reentry) Image4->show();
-  if (vehicleClass == vc::Rocket) Image6->show();
+  if (vehicleClass == VehicleClass::Projectile) Image8->show();
+  if (vehicleClass == VehicleClass::Balloon || vehicleClass == VehicleClass::Airplane) Image5->show();
+  if (vehicleClass == VehicleClass::Reentry) Image4->show();
+  if (vehicleClass == VehicleClass::Rocket) Image6->show();
 
-  if (vehicleClass == vc::Rocket) {
+  if (vehicleClass == VehicleClass::Rocket) {
     EdMt->move(128, 30);
     EdMt->show();
     PutNumber(EdMt, r[sf::Mt]);
@@ -600,7 +601,7 @@ void TForm2::FormAktivate() {
     Image7->show();
   }
 
-  if (vehicleClass == vc::Glider) {
+  if (vehicleClass == VehicleClass::Glider) {
     EdiVopt->show();
     double temperature = 0, pressure = 0, speedOfSound = 0, density = 0, viscosity = 0;
     StandardAtmosphere(inputs_.H0, temperature, pressure, speedOfSound, density, viscosity);
@@ -609,7 +610,7 @@ void TForm2::FormAktivate() {
     EdiVopt->setText(lift > 0.0 ? FieldText(Vopt, locale_) : QString());
   }
 
-  if (vehicleClass == vc::Reentry) {
+  if (vehicleClass == VehicleClass::Reentry) {
     Label7->hide();
     edVwind->hide();
   }
@@ -628,12 +629,12 @@ void TForm2::FormAktivate() {
     Label27->show();
     EdGas->show();
     Label18->show();
-    if (WindowLanguage == kEnglish) SetCaption(Label18, QString::fromUtf8(kBalloonGasDensityEnglish));
+    if (LanguageFromRecord(WindowLanguage) == Language::English) SetCaption(Label18, QString::fromUtf8(kBalloonGasDensityEnglish));
     inputs_.GasDichte = r[sf::GasDichte];
     PutNumber(EdGas, r[sf::GasDichte]);
     EdHFlug->show();
     Label20->show();
-    if (WindowLanguage == kEnglish) SetCaption(Label20, QString::fromUtf8(kBalloonFlightAltitudeEnglish));
+    if (LanguageFromRecord(WindowLanguage) == Language::English) SetCaption(Label20, QString::fromUtf8(kBalloonFlightAltitudeEnglish));
     inputs_.HFlug = r[sf::HFlug];
     PutNumber(EdHFlug, r[sf::HFlug]);
     EdAuftriebplusChange();
@@ -649,7 +650,7 @@ void TForm2::FormAktivate() {
   ShowWingLoading();
 
   if (r[sf::Cy] != 0.0) Button14->show();
-  if (vehicleClass == vc::Reentry && FindChart("Button17")) Button17->show();
+  if (vehicleClass == VehicleClass::Reentry && FindChart("Button17")) Button17->show();
 
   Label7->hide();
   edVwind->hide();
@@ -720,13 +721,13 @@ void TForm2::Button1Click() {
 
   // Fine steps make long runs; the cursor says the window is busy, not frozen.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const std::optional<InputError> error = run_.Run(inputs_, record_[sf::VehicleClass], log_);
+  const std::optional<InputError> error = run_.Run(inputs_, VehicleClassFromRecord(record_[sf::VehicleClass]), log_);
   QGuiApplication::restoreOverrideCursor();
   if (error) {
-    messages_.ShowError(QString::fromStdString(DescribeInputError(*error, WindowLanguage)));
+    messages_.ShowError(QString::fromStdString(DescribeInputError(*error, LanguageFromRecord(WindowLanguage))));
     return;
   }
-  if (record_[sf::VehicleClass] == vc::Balloon) PutText(EdS0, FieldText4(inputs_.S0, locale_));
+  if (VehicleClassFromRecord(record_[sf::VehicleClass]) == VehicleClass::Balloon) PutText(EdS0, FieldText4(inputs_.S0, locale_));
   ShowWingLoading();
 
   const FileWriteResult written = WriteResultFile(log_);
@@ -786,8 +787,8 @@ void TForm2::ShowPicture(const QImage& picture) {
 
 void TForm2::ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
   ChartSettings settings;
-  settings.windowLanguage = WindowLanguage;
-  settings.vehicleClass = record_[sf::VehicleClass];
+  settings.windowLanguage = LanguageFromRecord(WindowLanguage);
+  settings.vehicleClass = VehicleClassFromRecord(record_[sf::VehicleClass]);
   QImage picture;
   const ChartButtons buttons =
       DrawChart(log_, curveList, curveCount, kSampleCapacity, settings, picture);

@@ -26,6 +26,15 @@
 namespace zarv {
 namespace {
 
+// The record codes of the classes the tests click.
+namespace vc {
+constexpr int Projectile = static_cast<int>(VehicleClass::Projectile);
+constexpr int Parachute = static_cast<int>(VehicleClass::Parachute);
+constexpr int Glider = static_cast<int>(VehicleClass::Glider);
+constexpr int Reentry = static_cast<int>(VehicleClass::Reentry);
+constexpr int Rocket = static_cast<int>(VehicleClass::Rocket);
+}  // namespace vc
+
 class RecordingSink : public MessageSink {
  public:
   void ShowError(const QString& text) override { messages.push_back(text); }
