@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,7 +11,6 @@
 
 #include "scenario/presets.h"
 #include "scenario/scenario_inputs.h"
-#include "support/scratch_dir.h"
 
 namespace zarv {
 namespace {
@@ -142,20 +142,6 @@ TEST(Calculation, SetRefusesWhatIsNoInputName) {
   // A name as part of a longer text is no name either; the whole text decides.
   EXPECT_TRUE(calculation.Set(std::string_view("dt0=1").substr(0, 3), 0.25));
   EXPECT_EQ(calculation.inputs().dt0, 0.25);
-}
-
-using CalculationFile = testing::ScratchDir;
-
-TEST_F(CalculationFile, WritesTheResultFileOfItsLog) {
-  Calculation calculation;
-  Scenario record;
-  ASSERT_TRUE(ApplyPreset(record, 2, 1));
-  calculation.Load(record);
-  ASSERT_FALSE(calculation.Run());
-  const FileWriteResult written = calculation.WriteResultFile(dir_);
-  ASSERT_TRUE(written.ok) << written.reason;
-  EXPECT_EQ(written.path, dir_ / kResultFileName);
-  EXPECT_EQ(testing::ReadFile(written.path), FormatResultFile(calculation.log()));
 }
 
 }  // namespace

@@ -61,13 +61,5 @@ TEST(LanguageFromRecord, RoundsLikeTheWindowAndFallsBackToGerman) {
   }
 }
 
-TEST(LanguageText, PicksTheTextOfTheLanguage) {
-  constexpr LanguageText text = {"ru", "de", "en"};
-  EXPECT_STREQ(text.in(Language::Russian), "ru");
-  EXPECT_STREQ(text.in(Language::German), "de");
-  EXPECT_STREQ(text.in(Language::English), "en");
-  EXPECT_STREQ(text.in(static_cast<Language>(0)), "de") << "an unknown code reads as German";
-}
-
 }  // namespace
 }  // namespace zarv
