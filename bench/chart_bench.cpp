@@ -5,26 +5,24 @@
 
 #include "charts/chart_catalogue.h"
 #include "charts/chart_frame.h"
+#include "scenario/calculation.h"
 #include "scenario/presets.h"
-#include "scenario/scenario_inputs.h"
-#include "trajectory/trajectory_run.h"
 
 namespace {
 
 // A chart of seven listed rows (time and six curves, one of them signed) from a real run.
 void BM_DrawChartSevenRows(benchmark::State& state) {
   zarv::Scenario record;
-  zarv::ApplyPreset(record, zarv::vc::Rocket, 0);
-  zarv::RunInputs inputs = zarv::InputsFromScenario(record);
-  zarv::TrajectoryRun run;
-  auto log = std::make_unique<zarv::TrajectoryLog>();
-  run.Run(inputs, record[zarv::sf::VehicleClass], *log);
+  zarv::ApplyPreset(record, static_cast<int>(zarv::VehicleClass::Rocket), 0);
+  zarv::Calculation calculation;
+  calculation.Load(record);
+  if (calculation.Run()) state.SkipWithError("rejected");
   const zarv::ChartEntry* chart = zarv::FindChart("ButtonP");
   zarv::ChartSettings settings;
-  settings.vehicleClass = record[zarv::sf::VehicleClass];
+  settings.vehicleClass = calculation.vehicleClass();
   QImage picture;
   for (auto _ : state) {
-    zarv::DrawChart(*log, chart->curveList, chart->curveCount, zarv::kSampleCapacity, settings,
+    zarv::DrawChart(calculation.log(), chart->curveList, chart->curveCount, zarv::kSampleCapacity, settings,
                     picture);
     benchmark::DoNotOptimize(picture.constBits());
   }

@@ -12,35 +12,34 @@ namespace {
 // Captions that depend on the language only.
 struct FixedCaption {
   int row;
-  const char* latin;
-  const char* cyrillic;
+  LanguageText text;
   int dx, dy;  // px, from the caption point
 };
 
-//                                   row  Latin          Cyrillic          dx   dy
+//   row                          ru, de, en                                   dx,  dy (px)
 constexpr std::array<FixedCaption, 9> kPositiveFixed{{
-    {row::kPathAngle,             "Q,grad",      "Q,град",         0,   0},
-    {row::kLoadFactorX,           "nx,g",        "nx,g",           0,   0},
-    {row::kLoadFactorY,           "ny,g",        "ny,g",           0,   0},
-    {row::kLiftMinusWeightChart,  "A-mg,N",      "A-mg,N",         0,   0},
-    {row::kLiftForce,             "A,N",         "A,N",            0,   0},
-    {row::kThrustPerMass,         "P/m, N/kg",   "P/m, N/kg",      0, -15},
-    {row::kEnvelopeVolume,        "Volumen,m3",  "Volumen,m3",     0,   0},
-    {row::kDragCoefficient,       "Cx",          "Cx",             0,   0},
-    {row::kMach,                  "Mach",        "Mах",            0,   0},
+    {row::kPathAngle,             {"Q,град", "Q,grad", "Q,grad"},               0,   0},
+    {row::kLoadFactorX,           {"nx,g", "nx,g", "nx,g"},                     0,   0},
+    {row::kLoadFactorY,           {"ny,g", "ny,g", "ny,g"},                     0,   0},
+    {row::kLiftMinusWeightChart,  {"A-mg,N", "A-mg,N", "A-mg,N"},               0,   0},
+    {row::kLiftForce,             {"A,N", "A,N", "A,N"},                        0,   0},
+    {row::kThrustPerMass,         {"P/m, N/kg", "P/m, N/kg", "P/m, N/kg"},      0, -15},
+    {row::kEnvelopeVolume,        {"Volumen,m3", "Volumen,m3", "Volumen,m3"},   0,   0},
+    {row::kDragCoefficient,       {"Cx", "Cx", "Cx"},                           0,   0},
+    {row::kMach,                  {"Mах", "Mach", "Mach"},                      0,   0},
 }};
 
-//                                   row  Latin          Cyrillic          dx   dy
+//   row                          ru, de, en                                   dx,  dy (px)
 constexpr std::array<FixedCaption, 9> kSignedFixed{{
-    {row::kPathAngle,             "Q,grad",      "Q,град",         0,   0},
-    {row::kLoadFactorX,           "nx,g",        "nx,g",           0,   0},
-    {row::kLoadFactorY,           "ny,g",        "ny,g",           0,   0},
-    {row::kLiftMinusWeightChart,  "A-mg,N",      "A-mg,N",         0,   0},
-    {row::kLiftForce,             "F,N",         "F,N",          -10,   0},
-    {row::kThrust,                "P,N",         "P,N",            0,   0},
-    {row::kMass,                  "m,kg/s",      "m,kg/s",         0,   0},
-    {row::kThrustPerMass,         "P/m,N/kg",    "P/m,N/kg",       0,   0},
-    {row::kAeroLiftForce,         "L,H",         "L,H",            0,   0},
+    {row::kPathAngle,             {"Q,град", "Q,grad", "Q,grad"},               0,   0},
+    {row::kLoadFactorX,           {"nx,g", "nx,g", "nx,g"},                     0,   0},
+    {row::kLoadFactorY,           {"ny,g", "ny,g", "ny,g"},                     0,   0},
+    {row::kLiftMinusWeightChart,  {"A-mg,N", "A-mg,N", "A-mg,N"},               0,   0},
+    {row::kLiftForce,             {"F,N", "F,N", "F,N"},                      -10,   0},
+    {row::kThrust,                {"P,N", "P,N", "P,N"},                        0,   0},
+    {row::kMass,                  {"m,kg/s", "m,kg/s", "m,kg/s"},               0,   0},
+    {row::kThrustPerMass,         {"P/m,N/kg", "P/m,N/kg", "P/m,N/kg"},         0,   0},
+    {row::kAeroLiftForce,         {"L,H", "L,H", "L,H"},                        0,   0},
 }};
 
 // Marker shapes and sizes of the curve rows.
@@ -72,18 +71,19 @@ const FixedCaption* FindFixed(std::span<const FixedCaption> table, int rowNumber
   return it == table.end() ? nullptr : &*it;
 }
 
-const char* Pick(int language, const char* latin, const char* cyrillic) {
-  return language == 1 ? cyrillic : latin;
+// A caption whose German and English texts are the same Latin one.
+const char* Pick(Language language, const char* latin, const char* cyrillic) {
+  return LanguageText{cyrillic, latin, latin}.in(language);
 }
 
-const char* VelocityCaption(const UnitFlags& units, int language) {
+const char* VelocityCaption(const UnitFlags& units, Language language) {
   return units.VelocityInKm == 1 ? Pick(language, "V,km/s", "V,км/с")
                                  : Pick(language, "V,m/s", "V,м/с");
 }
 
 }  // namespace
 
-const char* AbscissaCaption(int rowNumber, const UnitFlags& units, int language) {
+const char* AbscissaCaption(int rowNumber, const UnitFlags& units, Language language) {
   switch (rowNumber) {
     case row::kTime:
       if (units.TimeUnit == 2) return Pick(language, "t,min", "t,мин");
@@ -99,8 +99,7 @@ const char* AbscissaCaption(int rowNumber, const UnitFlags& units, int language)
 }
 
 std::vector<PlacedCaption> PositiveAxisCaption(int rowNumber, const UnitFlags& units,
-                                               int language, bool firstCurve) {
-  const bool english = language == 3;
+                                               Language language, bool firstCurve) {
   switch (rowNumber) {
     case row::kVelocity:
       return {{VelocityCaption(units, language), 0, firstCurve ? -22 : 0}};
@@ -114,7 +113,7 @@ std::vector<PlacedCaption> PositiveAxisCaption(int rowNumber, const UnitFlags& u
                0, 2}};
     case row::kHeatFlux:
       // The unit is kW/m2; the square goes up as a separate digit.
-      if (language == 1) return {{"q,кВт/м", -2, 0}, {"2", 36, -16}};
+      if (language == Language::Russian) return {{"q,кВт/м", -2, 0}, {"2", 36, -16}};
       return {{"q,kW/m", -7, 0}, {"2", 36, -16}};
     case row::kThrust:
       return {{units.ThrustInKilo == 1 ? Pick(language, "P,kN", "P,кН")
@@ -123,22 +122,22 @@ std::vector<PlacedCaption> PositiveAxisCaption(int rowNumber, const UnitFlags& u
       return {{units.MassInKilo == 1 ? Pick(language, "m,t", "m,т")
                                      : Pick(language, "m,kg", "m,кг")}};
     case row::kDragForce:
-      return {{language == 1 ? "X,H" : english ? "D,N" : "W,N"}};
+      return {{LanguageText{"X,H", "W,N", "D,N"}.in(language)}};
     case row::kAeroLiftForce:
-      return {{language == 1 ? "Y,H" : english ? "L,N" : "A,N"}};
+      return {{LanguageText{"Y,H", "A,N", "L,N"}.in(language)}};
     default:
       break;
   }
   if (const FixedCaption* c = FindFixed(kPositiveFixed, rowNumber)) {
-    return {{Pick(language, c->latin, c->cyrillic), c->dx, c->dy}};
+    return {{c->text.in(language), c->dx, c->dy}};
   }
   return {};
 }
 
-PlacedCaption SignedAxisCaption(int rowNumber, const UnitFlags& units, int language) {
+PlacedCaption SignedAxisCaption(int rowNumber, const UnitFlags& units, Language language) {
   if (rowNumber == row::kVelocity) return {VelocityCaption(units, language), -4, 0};
   if (const FixedCaption* c = FindFixed(kSignedFixed, rowNumber)) {
-    return {Pick(language, c->latin, c->cyrillic), c->dx, c->dy};
+    return {c->text.in(language), c->dx, c->dy};
   }
   return {nullptr};
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "texts/language.h"
 #include "trajectory/trajectory_log.h"
 
 namespace zarv {
@@ -13,17 +14,16 @@ struct PlacedCaption {
   int dy = 0;
 };
 
-// Caption under the abscissa, or nullptr for a row without one. Language 1 selects the
-// Cyrillic variants.
-const char* AbscissaCaption(int row, const UnitFlags& units, int language);
+// Caption under the abscissa, or nullptr for a row without one.
+const char* AbscissaCaption(int row, const UnitFlags& units, Language language);
 
 // Captions of a positive axis (empty for a row without one); the heat flux adds the
 // square of its metre as a second text.
-std::vector<PlacedCaption> PositiveAxisCaption(int row, const UnitFlags& units, int language,
-                                               bool firstCurve);
+std::vector<PlacedCaption> PositiveAxisCaption(int row, const UnitFlags& units,
+                                               Language language, bool firstCurve);
 
 // Caption of a signed axis; text nullptr for a row without one.
-PlacedCaption SignedAxisCaption(int row, const UnitFlags& units, int language);
+PlacedCaption SignedAxisCaption(int row, const UnitFlags& units, Language language);
 
 // How a row's curve is marked.
 struct MarkerStyle {

@@ -41,7 +41,7 @@ const ChartEntry* FindChart(std::string_view objectName) {
   return it == std::end(kCatalogue) ? nullptr : &*it;
 }
 
-ChartEntry DefaultChart(double vehicleClass) {
+ChartEntry DefaultChart(VehicleClass vehicleClass) {
   const CurveSelection selection = DefaultCurves(vehicleClass);
   return ChartEntry{"default", "", selection.count, selection.list};
 }

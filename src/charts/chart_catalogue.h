@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "trajectory/trajectory_log.h"
+#include "trajectory/vehicle_class.h"
 
 namespace zarv {
 
@@ -22,6 +23,6 @@ std::span<const ChartEntry> ChartCatalogue();
 const ChartEntry* FindChart(std::string_view objectName);
 
 // The chart a run shows first.
-ChartEntry DefaultChart(double vehicleClass);
+ChartEntry DefaultChart(VehicleClass vehicleClass);
 
 }  // namespace zarv

@@ -113,7 +113,7 @@ ChartLayout LayoutChart(const TrajectoryLog& log, const std::array<int, kCurveLi
 ChartButtons ChartButtonVisibility(const TrajectoryLog& log, const ChartSettings& settings) {
   ChartButtons buttons;
   buttons.liftCharts = log.at(row::kLiftCoefficient, 1) != 0.0;
-  buttons.balloonChart = settings.vehicleClass == 3.0;
+  buttons.balloonChart = settings.vehicleClass == VehicleClass::Balloon;
   return buttons;
 }
 
@@ -129,7 +129,7 @@ ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
   const int A = layout.axisSpacing;
   const int U = layout.above;
   const int Y0 = layout.zeroLine;
-  const int language = settings.windowLanguage;
+  const Language language = settings.windowLanguage;
 
   canvas.SetPen(kBlack);
   canvas.SetBrush(kWhite);

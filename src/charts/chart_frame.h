@@ -5,7 +5,9 @@
 
 #include <QImage>
 
+#include "texts/language.h"
 #include "trajectory/trajectory_log.h"
+#include "trajectory/vehicle_class.h"
 
 class QPainter;
 
@@ -18,8 +20,8 @@ inline constexpr int kChartHeight = 500;
 
 // What a chart reads besides the log: the caption language and the vehicle class.
 struct ChartSettings {
-  int windowLanguage = 2;     // 1 Russian (Cyrillic captions), 2 German, 3 English
-  double vehicleClass = 0.0;  // Button18 is offered for the balloon class
+  Language windowLanguage = Language::German;
+  VehicleClass vehicleClass = VehicleClass::None;  // Button18 is offered for the balloon class
 };
 
 // Chart-button visibility decided at every drawing.

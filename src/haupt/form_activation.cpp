@@ -40,8 +40,8 @@ void TForm2::ShowAeroFields() {
 
 void TForm2::FormAktivate() {
   const Scenario& r = record_;
-  const double vehicleClass = r[sf::VehicleClass];
-  const bool balloon = vehicleClass == vc::Balloon;
+  const VehicleClass vehicleClass = VehicleClassFromRecord(r[sf::VehicleClass]);
+  const bool balloon = vehicleClass == VehicleClass::Balloon;
 
   WindowLanguage = static_cast<int>(std::lround(r[sf::Language]));
   AerostatLatch = 0;
@@ -51,7 +51,7 @@ void TForm2::FormAktivate() {
                         Label26}) {
     label->resize(kLabelWidth, label->height());
   }
-  if (vehicleClass == vc::Balloon || vehicleClass == vc::Airship) AerostatLatch = 1;
+  if (vehicleClass == VehicleClass::Balloon || vehicleClass == VehicleClass::Airship) AerostatLatch = 1;
 
   inputs_.AeroModel = r[sf::AeroModel];
   for (int item = 0; item < AeroBox1->count(); ++item) {
@@ -69,7 +69,7 @@ void TForm2::FormAktivate() {
   inputs_.V0 = r[sf::V0];
   PutNumber(edV0, r[sf::V0]);
 
-  if (vehicleClass == vc::Reentry) {
+  if (vehicleClass == VehicleClass::Reentry) {
     inputs_.RSAT = r[sf::RSAT];
     EdRSAT->move(128, 50);
     Label26->move(16, 50);
@@ -104,12 +104,12 @@ void TForm2::FormAktivate() {
   inputs_.Gasverlust = 4.4;
   PutNumber(EdGasverlust, 4.4);
 
-  if (vehicleClass == vc::Projectile) Image8->show();
-  if (vehicleClass == vc::Balloon || vehicleClass == vc::Airplane) Image5->show();
-  if (vehicleClass == vc::Reentry) Image4->show();
-  if (vehicleClass == vc::Rocket) Image6->show();
+  if (vehicleClass == VehicleClass::Projectile) Image8->show();
+  if (vehicleClass == VehicleClass::Balloon || vehicleClass == VehicleClass::Airplane) Image5->show();
+  if (vehicleClass == VehicleClass::Reentry) Image4->show();
+  if (vehicleClass == VehicleClass::Rocket) Image6->show();
 
-  if (vehicleClass == vc::Rocket) {
+  if (vehicleClass == VehicleClass::Rocket) {
     EdMt->move(128, 30);
     EdMt->show();
     PutNumber(EdMt, r[sf::Mt]);
@@ -134,7 +134,7 @@ void TForm2::FormAktivate() {
     Image7->show();
   }
 
-  if (vehicleClass == vc::Glider) {
+  if (vehicleClass == VehicleClass::Glider) {
     EdiVopt->show();
     double temperature = 0, pressure = 0, speedOfSound = 0, density = 0, viscosity = 0;
     StandardAtmosphere(inputs_.H0, temperature, pressure, speedOfSound, density, viscosity);
@@ -143,7 +143,7 @@ void TForm2::FormAktivate() {
     EdiVopt->setText(lift > 0.0 ? FieldText(Vopt, locale_) : QString());
   }
 
-  if (vehicleClass == vc::Reentry) {
+  if (vehicleClass == VehicleClass::Reentry) {
     Label7->hide();
     edVwind->hide();
   }
@@ -162,12 +162,12 @@ void TForm2::FormAktivate() {
     Label27->show();
     EdGas->show();
     Label18->show();
-    if (WindowLanguage == kEnglish) SetCaption(Label18, QString::fromUtf8(kBalloonGasDensityEnglish));
+    if (LanguageFromRecord(WindowLanguage) == Language::English) SetCaption(Label18, QString::fromUtf8(kBalloonGasDensityEnglish));
     inputs_.GasDichte = r[sf::GasDichte];
     PutNumber(EdGas, r[sf::GasDichte]);
     EdHFlug->show();
     Label20->show();
-    if (WindowLanguage == kEnglish) SetCaption(Label20, QString::fromUtf8(kBalloonFlightAltitudeEnglish));
+    if (LanguageFromRecord(WindowLanguage) == Language::English) SetCaption(Label20, QString::fromUtf8(kBalloonFlightAltitudeEnglish));
     inputs_.HFlug = r[sf::HFlug];
     PutNumber(EdHFlug, r[sf::HFlug]);
     EdAuftriebplusChange();
@@ -183,7 +183,7 @@ void TForm2::FormAktivate() {
   ShowWingLoading();
 
   if (r[sf::Cy] != 0.0) Button14->show();
-  if (vehicleClass == vc::Reentry && FindChart("Button17")) Button17->show();
+  if (vehicleClass == VehicleClass::Reentry && FindChart("Button17")) Button17->show();
 
   Label7->hide();
   edVwind->hide();

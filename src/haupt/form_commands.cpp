@@ -15,6 +15,7 @@
 #include "haupt/message_sink.h"
 #include "haupt/window_texts.h"
 #include "trajectory/result_file.h"
+#include "texts/input_messages.h"
 
 namespace zarv {
 
@@ -32,13 +33,13 @@ void TForm2::Button1Click() {
 
   // Fine steps make long runs; the cursor says the window is busy, not frozen.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const std::optional<InputError> error = run_.Run(inputs_, record_[sf::VehicleClass], log_);
+  const std::optional<InputError> error = run_.Run(inputs_, VehicleClassFromRecord(record_[sf::VehicleClass]), log_);
   QGuiApplication::restoreOverrideCursor();
   if (error) {
-    messages_.ShowError(QString::fromStdString(DescribeInputError(*error, WindowLanguage)));
+    messages_.ShowError(QString::fromStdString(DescribeInputError(*error, LanguageFromRecord(WindowLanguage))));
     return;
   }
-  if (record_[sf::VehicleClass] == vc::Balloon) PutText(EdS0, FieldText4(inputs_.S0, locale_));
+  if (VehicleClassFromRecord(record_[sf::VehicleClass]) == VehicleClass::Balloon) PutText(EdS0, FieldText4(inputs_.S0, locale_));
   ShowWingLoading();
 
   const FileWriteResult written = WriteResultFile(log_);
@@ -98,8 +99,8 @@ void TForm2::ShowPicture(const QImage& picture) {
 
 void TForm2::ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
   ChartSettings settings;
-  settings.windowLanguage = WindowLanguage;
-  settings.vehicleClass = record_[sf::VehicleClass];
+  settings.windowLanguage = LanguageFromRecord(WindowLanguage);
+  settings.vehicleClass = VehicleClassFromRecord(record_[sf::VehicleClass]);
   QImage picture;
   const ChartButtons buttons =
       DrawChart(log_, curveList, curveCount, kSampleCapacity, settings, picture);

@@ -100,8 +100,9 @@ const PresetList* FindPresetList(int vehicleClass) {
 }
 
 int PresetWriteEnd(int vehicleClass, int item) {
-  if (vehicleClass == vc::Rocket) return 39;
-  if (vehicleClass == vc::Projectile && item >= kFirstShortProjectile) return 21;
+  const VehicleClass cls = VehicleClassFromRecord(vehicleClass);
+  if (cls == VehicleClass::Rocket) return 39;
+  if (cls == VehicleClass::Projectile && item >= kFirstShortProjectile) return 21;
   return 29;
 }
 

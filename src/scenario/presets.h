@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "scenario/scenario.h"
+#include "trajectory/vehicle_class.h"
 
 namespace zarv {
 

@@ -32,18 +32,6 @@ inline constexpr int Schub = 33;
 
 inline constexpr int kScenarioFields = 40;
 
-// Vehicle classes as the record codes them.
-namespace vc {
-inline constexpr int Projectile = 1;
-inline constexpr int Parachute = 2;
-inline constexpr int Balloon = 3;
-inline constexpr int Airship = 4;
-inline constexpr int Glider = 5;
-inline constexpr int Airplane = 6;
-inline constexpr int Reentry = 7;
-inline constexpr int Rocket = 8;
-}  // namespace vc
-
 // The record the start window fills and the calculation window reads on activation:
 // 40 doubles, all 0 at program start.
 struct Scenario {

@@ -7,12 +7,12 @@ namespace zarv {
 
 RunInputs InputsFromScenario(const Scenario& record, const RunInputs& previous) {
   RunInputs in = previous;
-  const double cls = record[sf::VehicleClass];
+  const VehicleClass cls = VehicleClassFromRecord(record[sf::VehicleClass]);
   in.AeroModel = record[sf::AeroModel];
   in.MassaStart = record[sf::MassaStart];
   in.H0 = record[sf::H0];
   in.V0 = record[sf::V0];
-  if (cls == vc::Reentry) in.RSAT = record[sf::RSAT];
+  if (cls == VehicleClass::Reentry) in.RSAT = record[sf::RSAT];
   in.S0 = record[sf::S0];
   in.Cx = record[sf::Cx];
   in.Cy = record[sf::Cy];
@@ -24,13 +24,13 @@ RunInputs InputsFromScenario(const Scenario& record, const RunInputs& previous) 
   in.Vwind = record[sf::Vwind];
   in.Auftriebplus = kDefaultAuftriebplus;
   in.Gasverlust = kDefaultGasverlust;
-  if (cls == vc::Rocket) {
+  if (cls == VehicleClass::Rocket) {
     in.Mt = record[sf::Mt];
     in.Mdv = record[sf::Mdv];
     in.Iud = record[sf::Iud];
     in.Schub = record[sf::Schub];
   }
-  if (cls == vc::Balloon) {
+  if (cls == VehicleClass::Balloon) {
     in.GasDichte = record[sf::GasDichte];
     in.HFlug = record[sf::HFlug];
     if (in.GasDichte < kSeaLevelDensity) in.S0 = ComputeBalloonEnvelope(in.MassaStart, in.GasDichte).areaShown;

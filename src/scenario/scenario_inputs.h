@@ -2,6 +2,7 @@
 
 #include "scenario/scenario.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/vehicle_class.h"
 
 namespace zarv {
 

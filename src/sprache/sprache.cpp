@@ -79,12 +79,12 @@ void TForm1::ClassChosen(QGroupBox* list) {
   ClearSelection(list);
 }
 
-void TForm1::ListBoxProjectilClick() { PresetClicked(ListBoxProjectil, vc::Projectile); }
-void TForm1::ListBoxFallschirmClick() { PresetClicked(ListBoxFallschirm, vc::Parachute); }
-void TForm1::ListBoxBallonClick() { PresetClicked(ListBoxBallon, vc::Balloon); }
-void TForm1::ListBoxGliderClick() { PresetClicked(ListBoxGlider, vc::Glider); }
-void TForm1::ListBoxLandekapselClick() { PresetClicked(ListBoxLandekapsel, vc::Reentry); }
-void TForm1::ListBoxLauncherClick() { PresetClicked(ListBoxLauncher, vc::Rocket); }
+void TForm1::ListBoxProjectilClick() { PresetClicked(ListBoxProjectil, static_cast<int>(VehicleClass::Projectile)); }
+void TForm1::ListBoxFallschirmClick() { PresetClicked(ListBoxFallschirm, static_cast<int>(VehicleClass::Parachute)); }
+void TForm1::ListBoxBallonClick() { PresetClicked(ListBoxBallon, static_cast<int>(VehicleClass::Balloon)); }
+void TForm1::ListBoxGliderClick() { PresetClicked(ListBoxGlider, static_cast<int>(VehicleClass::Glider)); }
+void TForm1::ListBoxLandekapselClick() { PresetClicked(ListBoxLandekapsel, static_cast<int>(VehicleClass::Reentry)); }
+void TForm1::ListBoxLauncherClick() { PresetClicked(ListBoxLauncher, static_cast<int>(VehicleClass::Rocket)); }
 
 void TForm1::PresetClicked(QListWidget* list, int vehicleClass) {
   const auto selected = list->selectedItems();

@@ -4,13 +4,9 @@
 #include <string>
 
 #include "trajectory/run_inputs.h"
+#include "trajectory/vehicle_class.h"
 
 namespace zarv {
-
-// Interface languages, as the scenario record codes them.
-inline constexpr int kRussian = 1;
-inline constexpr int kGerman = 2;
-inline constexpr int kEnglish = 3;
 
 enum class InputProblem {
   NotFinite,             // NaN or infinite
@@ -19,7 +15,7 @@ enum class InputProblem {
   TooManySteps,          // Tk / dt0 above kMaxStepsPerPass
   PropellantNotBelowMass,  // Mt (plus one step's burn) must stay below MassaStart
   GasNotLighterThanAir,  // GasDichte must be below the sea-level density
-  NoPhysicsForClass,     // vehicle class 0 or outside 1..8
+  NoPhysicsForClass,     // VehicleClass::None
 };
 
 inline constexpr double kMaxStepsPerPass = 50e6;
@@ -30,9 +26,7 @@ struct InputError {
 };
 
 // Checks what a run needs before it touches anything.
-std::optional<InputError> CheckRunInputs(const RunInputs& inputs, double vehicleClass);
-
-// The message for a rejected input in the given language (1 ru, 2 de, 3 en; UTF-8).
-std::string DescribeInputError(const InputError& error, int language);
+// The engine words nothing: the interface turns the code and the name into a message.
+std::optional<InputError> CheckRunInputs(const RunInputs& inputs, VehicleClass vehicleClass);
 
 }  // namespace zarv

@@ -11,8 +11,6 @@
 namespace zarv {
 namespace {
 
-constexpr int kBalloon = 3, kAirship = 4, kReentry = 7, kRocket = 8;
-
 // Sampling: a step is recorded when its fraction of the sample interval wrapped round.
 constexpr double kFractionTolerance = 0.0001;
 constexpr double kInitialPreviousFraction = 100.0;  // records the first step
@@ -32,8 +30,6 @@ constexpr double kMegaPascal = 100000.0;         // Pa
 constexpr double kReynoldsScale = 1000.0;
 constexpr double kReynoldsLength = 1.0;          // m
 
-bool IsAerostat(int cls) { return cls == kBalloon || cls == kAirship; }
-
 void Scale(TrajectoryLog& log, int r, double divisor) {
   double* values = log.row(r);
   for (int j = 0; j < kSampleCapacity; ++j) values[j] /= divisor;
@@ -41,17 +37,16 @@ void Scale(TrajectoryLog& log, int r, double divisor) {
 
 }  // namespace
 
-CurveSelection DefaultCurves(double vehicleClass) {
-  if (vehicleClass == kBalloon) return {{0, 3, 1, 21, 2, 9, 19, 0}, 8};
+CurveSelection DefaultCurves(VehicleClass vehicleClass) {
+  if (vehicleClass == VehicleClass::Balloon) return {{0, 3, 1, 21, 2, 9, 19, 0}, 8};
   return {{0, 3, 1, 4, 2, 9, 0, 0}, 7};
 }
 
 TrajectoryRun::TrajectoryRun() : checkpoints_(kCheckpoints) {}
 
-std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, double vehicleClass,
+std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, VehicleClass cls,
                                              TrajectoryLog& log) {
-  if (auto error = CheckRunInputs(inputs, vehicleClass)) return error;
-  const int cls = static_cast<int>(vehicleClass);
+  if (auto error = CheckRunInputs(inputs, cls)) return error;
   summary_ = RunSummary{};
   state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
 
@@ -62,7 +57,7 @@ std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, double vehicleCl
 
   log.units = UnitFlags{};
   RecordPass(inputs, cls, steps, log);
-  if (cls != kAirship) state_ = end;
+  if (cls != VehicleClass::Airship) state_ = end;
 
   summary_.steps = 2 * steps;
   summary_.flightTime = state_.t;
@@ -71,9 +66,9 @@ std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, double vehicleCl
   return std::nullopt;
 }
 
-void TrajectoryRun::StartPass(RunInputs& inputs, int cls) {
+void TrajectoryRun::StartPass(RunInputs& inputs, VehicleClass cls) {
   RunState& s = state_;
-  if (cls == kBalloon) {
+  if (cls == VehicleClass::Balloon) {
     s.weight = inputs.MassaStart * kGravity;
     s.liftForce = s.weight;
     s.liftRequired = s.weight + s.weight / 100.0 * inputs.Auftriebplus;
@@ -84,7 +79,7 @@ void TrajectoryRun::StartPass(RunInputs& inputs, int cls) {
     s.envelopeSurface = envelope.surface;
     // The field shows the area to 4 digits and its change handler stores what it shows.
     inputs.S0 = envelope.areaShown;
-  } else if (cls != kAirship) {
+  } else if (cls != VehicleClass::Airship) {
     // No buoyancy: nothing of an earlier balloon run may reach these rows.
     s.liftForce = 0.0;
     s.initialVolume = 0.0;
@@ -102,7 +97,7 @@ void TrajectoryRun::StartPass(RunInputs& inputs, int cls) {
   s.specificImpulse = inputs.Iud;
   s.engineMass = inputs.Mdv;
   s.thrust = inputs.Schub;
-  if (cls == kAirship || cls == kRocket) {
+  if (cls == VehicleClass::Airship || cls == VehicleClass::Rocket) {
     s.massFlow = inputs.Schub / inputs.Iud;
     s.burnTime = inputs.Mt / s.massFlow;
   }
@@ -118,10 +113,10 @@ void TrajectoryRun::StartPass(RunInputs& inputs, int cls) {
   s.liftRequired = s.liftForce + s.liftForce / 100.0 * inputs.Auftriebplus;
 }
 
-void TrajectoryRun::Step(const RunInputs& inputs, int cls) {
+void TrajectoryRun::Step(const RunInputs& inputs, VehicleClass cls) {
   RunState& s = state_;
   const double dt = inputs.dt0;
-  if (cls == kRocket && s.t <= s.burnTime) {
+  if (cls == VehicleClass::Rocket && s.t <= s.burnTime) {
     s.massFlow = s.thrust / s.specificImpulse;
     s.shared.mass -= s.massFlow * dt;
     s.burnTime = s.fuelMass / s.massFlow;
@@ -134,7 +129,7 @@ void TrajectoryRun::Step(const RunInputs& inputs, int cls) {
   if (inputs.AeroModel <= -0.5 || inputs.AeroModel >= 0.5) {
     DragLaw(inputs.AeroModel, s.mach, s.workingCx);
   }
-  if (cls == kReentry) {
+  if (cls == VehicleClass::Reentry) {
     s.heatFlux = 0.0;
     if (s.H < kHeatFluxCeiling) {
       s.heatFlux = kHeatFluxCoefficient / std::sqrt(inputs.RSAT) *
@@ -156,7 +151,7 @@ void TrajectoryRun::Step(const RunInputs& inputs, int cls) {
              s.workingCy, s.t, s.H, s.X, s.V, s.theta, s.nx, s.ny, s.q, s.shared);
 }
 
-long long TrajectoryRun::FindEndTime(const RunInputs& inputs, int cls) {
+long long TrajectoryRun::FindEndTime(const RunInputs& inputs, VehicleClass cls) {
   checkpointCount_ = 0;
   checkpointSpacing_ = 1;
   double peakAltitude = state_.H;
@@ -190,7 +185,7 @@ void TrajectoryRun::KeepCopy(long long step) {
   checkpoints_[checkpointCount_++] = state_;
 }
 
-void TrajectoryRun::AdvanceTo(const RunInputs& inputs, int cls, long long step) {
+void TrajectoryRun::AdvanceTo(const RunInputs& inputs, VehicleClass cls, long long step) {
   if (checkpointCount_ > 0) {
     const std::size_t nearest = std::min<std::size_t>(
         static_cast<std::size_t>(step / checkpointSpacing_), checkpointCount_ - 1);
@@ -206,7 +201,7 @@ void TrajectoryRun::AdvanceTo(const RunInputs& inputs, int cls, long long step) 
   }
 }
 
-void TrajectoryRun::RecordPass(RunInputs& inputs, int cls, long long steps,
+void TrajectoryRun::RecordPass(RunInputs& inputs, VehicleClass cls, long long steps,
                                TrajectoryLog& log) {
   const double dt = inputs.dt0;
   // With more than 10000 steps per sample interval a step's fraction grows by less than
@@ -223,7 +218,7 @@ void TrajectoryRun::RecordPass(RunInputs& inputs, int cls, long long steps,
   };
   sampleIndex_ = 1;
 
-  if (cls == kAirship) {
+  if (cls == VehicleClass::Airship) {
     // The airship's second pass starts from the lift its first pass left behind, so it
     // is a flight of its own.
     StartPass(inputs, cls);
@@ -302,7 +297,7 @@ void TrajectoryRun::Record(const RunInputs& inputs, TrajectoryLog& log) {
   if (sampleIndex_ < kSampleCapacity) ++sampleIndex_;
 }
 
-void TrajectoryRun::Finish(TrajectoryLog& log, int cls) {
+void TrajectoryRun::Finish(TrajectoryLog& log, VehicleClass cls) {
   // A short run repeats its last sample, so no slot shows an earlier run.
   const int filled = std::min(summary_.samplesRecorded, kSampleCapacity);
   for (int r = 0; r < kRecordedRows; ++r) {

@@ -8,6 +8,7 @@
 #include "trajectory/input_check.h"
 #include "trajectory/run_inputs.h"
 #include "trajectory/trajectory_log.h"
+#include "trajectory/vehicle_class.h"
 
 namespace zarv {
 
@@ -58,7 +59,7 @@ class TrajectoryRun {
 
   // A rejected input changes nothing. For a balloon the run stores the envelope
   // cross-section, as its field shows it, into inputs.S0.
-  std::optional<InputError> Run(RunInputs& inputs, double vehicleClass,
+  std::optional<InputError> Run(RunInputs& inputs, VehicleClass vehicleClass,
                                 TrajectoryLog& log);
 
   // Off: the second pass integrates the whole flight again from the start, as a reference
@@ -69,15 +70,15 @@ class TrajectoryRun {
   const RunState& state() const { return state_; }
 
  private:
-  void StartPass(RunInputs& inputs, int vehicleClass);
-  void Step(const RunInputs& inputs, int vehicleClass);
+  void StartPass(RunInputs& inputs, VehicleClass vehicleClass);
+  void Step(const RunInputs& inputs, VehicleClass vehicleClass);
   bool Flying(const RunInputs& inputs) const;  // the stop test, negated
-  long long FindEndTime(const RunInputs& inputs, int vehicleClass);
+  long long FindEndTime(const RunInputs& inputs, VehicleClass vehicleClass);
   void KeepCopy(long long step);  // before step + 1 of the first pass
-  void RecordPass(RunInputs& inputs, int vehicleClass, long long steps, TrajectoryLog& log);
-  void AdvanceTo(const RunInputs& inputs, int vehicleClass, long long step);
+  void RecordPass(RunInputs& inputs, VehicleClass vehicleClass, long long steps, TrajectoryLog& log);
+  void AdvanceTo(const RunInputs& inputs, VehicleClass vehicleClass, long long step);
   void Record(const RunInputs& inputs, TrajectoryLog& log);
-  void Finish(TrajectoryLog& log, int vehicleClass);
+  void Finish(TrajectoryLog& log, VehicleClass vehicleClass);
 
   RunState state_;
   RunSummary summary_;
@@ -99,6 +100,6 @@ struct CurveSelection {
   std::array<int, kCurveListSize> list{};
   int count = 0;
 };
-CurveSelection DefaultCurves(double vehicleClass);
+CurveSelection DefaultCurves(VehicleClass vehicleClass);
 
 }  // namespace zarv

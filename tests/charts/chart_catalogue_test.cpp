@@ -17,10 +17,10 @@ TEST(ChartCatalogue, EveryButtonDrawsCaptionedMarkedRows) {
     EXPECT_TRUE(names.insert(name).second) << "duplicate " << name;
     EXPECT_GE(entry.curveCount, 3) << name;
     EXPECT_LE(entry.curveCount, kCurveListSize) << name;
-    EXPECT_NE(AbscissaCaption(entry.curveList[0], {}, 2), nullptr) << name;
+    EXPECT_NE(AbscissaCaption(entry.curveList[0], {}, Language::German), nullptr) << name;
     for (int k = 1; k < entry.curveCount - 1; ++k) {
       const int r = entry.curveList[static_cast<std::size_t>(k)];
-      EXPECT_FALSE(PositiveAxisCaption(r, {}, 2, k == 1).empty()) << name << " row " << r;
+      EXPECT_FALSE(PositiveAxisCaption(r, {}, Language::German, k == 1).empty()) << name << " row " << r;
       EXPECT_NE(FindMarkerStyle(r), nullptr) << name << " row " << r;
     }
     EXPECT_EQ(FindChart(name), &entry);
@@ -47,14 +47,15 @@ TEST(ChartCatalogue, ButtonListsAndDefaults) {
           << c.name << " entry " << k;
     }
   }
-  for (const double vehicleClass : {1.0, 3.0, 7.0, 8.0}) {
+  for (const VehicleClass vehicleClass : {VehicleClass::Projectile, VehicleClass::Balloon,
+                                          VehicleClass::Reentry, VehicleClass::Rocket}) {
     const ChartEntry chart = DefaultChart(vehicleClass);
     const CurveSelection engine = DefaultCurves(vehicleClass);
-    EXPECT_EQ(chart.curveCount, engine.count) << "class " << vehicleClass;
-    EXPECT_EQ(chart.curveList, engine.list) << "class " << vehicleClass;
+    EXPECT_EQ(chart.curveCount, engine.count) << "class " << static_cast<int>(vehicleClass);
+    EXPECT_EQ(chart.curveList, engine.list) << "class " << static_cast<int>(vehicleClass);
   }
-  EXPECT_EQ(DefaultChart(3).curveCount, 8);
-  EXPECT_EQ(DefaultChart(8).curveCount, 7);
+  EXPECT_EQ(DefaultChart(VehicleClass::Balloon).curveCount, 8);
+  EXPECT_EQ(DefaultChart(VehicleClass::Rocket).curveCount, 7);
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ TEST(ChartLayout, ListedRowsAndSignDecideTheLayout) {
   const Case cases[] = {
       {"two listed rows", {0, 3}, 3, -1, 0, 100, 580, 89, false, 440, 440, 460},
       {"six listed rows", {0, 3, 1, 4, 2, 9}, 7, -1, 0, 248, 432, 47, false, 440, 440, 460},
-      {"balloon default", DefaultChart(3).curveList, 8, -1, 0, 285, 395, 46, false, 440, 440, 460},
+      {"balloon default", DefaultChart(VehicleClass::Balloon).curveList, 8, -1, 0, 285, 395, 46, false, 440, 440, 460},
       {"negative curve sample", {0, 3, 4}, 4, 4, 300, 137, 543, 63, true, 293, 147, 313},
       {"negative abscissa sample", {7, 3}, 3, 7, 500, 100, 580, 89, true, 293, 147, 313},
       {"negative only in the undrawn first slot", {0, 3, 4}, 4, 4, 1, 137, 543, 63, false, 440, 440, 460},
@@ -183,52 +183,56 @@ TEST(ChartFrame, ZeroMaximumAndBadSamplesDrawFlat) {
 
 TEST(ChartFrame, ButtonVisibilityFollowsWorkingCyAndClass) {
   struct Case {
-    double cy, vehicleClass;
+    double cy;
+    VehicleClass vehicleClass;
     bool lift, balloon;
   };
-  for (const Case& b : {Case{0.0, 5, false, false}, Case{1.5, 5, true, false},
-                        Case{0.0, 3, false, true}, Case{-0.1, 7, true, false}}) {
+  for (const Case& b : {Case{0.0, VehicleClass::Glider, false, false},
+                        Case{1.5, VehicleClass::Glider, true, false},
+                        Case{0.0, VehicleClass::Balloon, false, true},
+                        Case{-0.1, VehicleClass::Reentry, true, false}}) {
     auto log = MakeLog([&](int r, int) { return r == row::kLiftCoefficient ? b.cy : 1.0; });
     ChartSettings settings;
     settings.vehicleClass = b.vehicleClass;
     QImage picture;
     const ChartButtons buttons = DrawChart(*log, {0, 3}, 3, kSampleCapacity, settings, picture);
     EXPECT_EQ(buttons.liftCharts, b.lift) << "Cy " << b.cy;
-    EXPECT_EQ(buttons.balloonChart, b.balloon) << "class " << b.vehicleClass;
+    EXPECT_EQ(buttons.balloonChart, b.balloon) << "class " << static_cast<int>(b.vehicleClass);
   }
 }
 
 TEST(ChartCaptions, LanguageAndUnitFlagsPickTheText) {
   enum Axis { kAbscissa, kPositive, kSigned };
+  constexpr Language kRu = Language::Russian, kDe = Language::German, kEn = Language::English;
   struct Case {
     Axis axis;
     int row;
     UnitFlags units;
-    int language;
+    Language language;
     const char* expected;  // nullptr: no caption
   };
   const Case cases[] = {
-      {kAbscissa, 0, {.TimeUnit = 2}, 1, "t,мин"},
-      {kAbscissa, 0, {.TimeUnit = 3}, 3, "t,h"},
-      {kAbscissa, 1, {.VelocityInKm = 1}, 3, "V,km/s"},
-      {kAbscissa, 7, {}, 1, "X,м"},
-      {kAbscissa, 3, {}, 2, nullptr},
-      {kPositive, 2, {.PressureUnit = 1}, 1, "q,КПа"},
-      {kPositive, 2, {.PressureUnit = 2}, 2, "q,MPa"},
-      {kPositive, 3, {.AltitudeInKm = 1}, 2, "H,km"},
-      {kPositive, 15, {}, 1, "P,H"},
-      {kPositive, 15, {.ThrustInKilo = 1}, 3, "P,kN"},
-      {kPositive, 16, {.MassInKilo = 1}, 1, "m,т"},
-      {kPositive, 21, {}, 1, "X,H"},
-      {kPositive, 21, {}, 2, "W,N"},
-      {kPositive, 21, {}, 3, "D,N"},
-      {kPositive, 22, {}, 3, "L,N"},
-      {kPositive, 25, {}, 1, "Mах"},
-      {kPositive, 29, {}, 2, nullptr},
-      {kSigned, 1, {.VelocityInKm = 1}, 1, "V,км/с"},
-      {kSigned, 12, {}, 2, "F,N"},
-      {kSigned, 16, {}, 3, "m,kg/s"},
-      {kSigned, 3, {}, 2, nullptr},
+      {kAbscissa, 0, {.TimeUnit = 2}, kRu, "t,мин"},
+      {kAbscissa, 0, {.TimeUnit = 3}, kEn, "t,h"},
+      {kAbscissa, 1, {.VelocityInKm = 1}, kEn, "V,km/s"},
+      {kAbscissa, 7, {}, kRu, "X,м"},
+      {kAbscissa, 3, {}, kDe, nullptr},
+      {kPositive, 2, {.PressureUnit = 1}, kRu, "q,КПа"},
+      {kPositive, 2, {.PressureUnit = 2}, kDe, "q,MPa"},
+      {kPositive, 3, {.AltitudeInKm = 1}, kDe, "H,km"},
+      {kPositive, 15, {}, kRu, "P,H"},
+      {kPositive, 15, {.ThrustInKilo = 1}, kEn, "P,kN"},
+      {kPositive, 16, {.MassInKilo = 1}, kRu, "m,т"},
+      {kPositive, 21, {}, kRu, "X,H"},
+      {kPositive, 21, {}, kDe, "W,N"},
+      {kPositive, 21, {}, kEn, "D,N"},
+      {kPositive, 22, {}, kEn, "L,N"},
+      {kPositive, 25, {}, kRu, "Mах"},
+      {kPositive, 29, {}, kDe, nullptr},
+      {kSigned, 1, {.VelocityInKm = 1}, kRu, "V,км/с"},
+      {kSigned, 12, {}, kDe, "F,N"},
+      {kSigned, 16, {}, kEn, "m,kg/s"},
+      {kSigned, 3, {}, kDe, nullptr},
   };
   for (const Case& c : cases) {
     const char* text = nullptr;
@@ -239,7 +243,7 @@ TEST(ChartCaptions, LanguageAndUnitFlagsPickTheText) {
       if (!captions.empty()) text = captions[0].text;
     }
     EXPECT_EQ(QString::fromUtf8(text), QString::fromUtf8(c.expected))
-        << "row " << c.row << ", language " << c.language << ", axis " << c.axis;
+        << "row " << c.row << ", language " << static_cast<int>(c.language) << ", axis " << c.axis;
   }
 }
 
@@ -247,7 +251,7 @@ TEST(ChartCaptions, OffsetsInTheDrawnChart) {
   auto log = MakeLog([](int, int j) { return j; });
   log->units.VelocityInKm = 1;
   ChartSettings russian;
-  russian.windowLanguage = 1;
+  russian.windowLanguage = Language::Russian;
   // Six rows: L = 248, A = 47; heat flux on the second axis, velocity on the third.
   const RecordingCanvas c = Record(*log, {0, 3, 14, 1, 17, 2}, 7, russian);
   EXPECT_EQ(c.TextAt("q,кВт/м"), QPoint(248 - 94 + 2 - 2, 44));

@@ -33,8 +33,8 @@ using testing::ScratchDir;
 
 TEST_F(ScratchDir, ChartPictureIsWholeOrTheOldOneStays) {
   const auto log = RisingLog();
-  const ChartEntry chart = DefaultChart(8);
-  const ChartSettings settings{3, 8};
+  const ChartEntry chart = DefaultChart(VehicleClass::Rocket);
+  const ChartSettings settings{Language::English, VehicleClass::Rocket};
   const fs::path target = dir_ / "chart.png";
 
   std::string error;

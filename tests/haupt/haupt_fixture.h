@@ -17,6 +17,7 @@
 #include "charts/chart_catalogue.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "support/record_codes.h"
 #include "scenario/presets.h"
 #include "trajectory/result_file.h"
 

@@ -26,6 +26,7 @@
 #include "haupt/window_texts.h"
 #include "scenario/presets.h"
 #include "trajectory/balloon_envelope.h"
+#include "texts/input_messages.h"
 #include "trajectory/input_check.h"
 #include "trajectory/result_file.h"
 
@@ -191,7 +192,7 @@ TEST_F(HauptTest, StartUncoversTheButtonsWritesTheFileAndDrawsTheDefaultChart) {
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   EXPECT_EQ(window_->childAt(centre), button);
   EXPECT_FALSE(Shown("Memo1"));
-  const ChartEntry expected = DefaultChart(vc::Parachute);
+  const ChartEntry expected = DefaultChart(VehicleClass::Parachute);
   EXPECT_EQ(window_->log().CurveCount, expected.curveCount);
   EXPECT_EQ(window_->chartPicture().size(), QSize(700, 500));
   std::ifstream file(ResultFile());
@@ -243,9 +244,9 @@ TEST_F(HauptTest, RejectedRunShowsTheEngineMessageAndChangesNothing) {
   window_->showFromStartWindow();
   EXPECT_EQ(Text("EdBelastung"), "");
   window_->Button1Click();
-  const std::optional<InputError> error = CheckRunInputs(window_->inputs(), 0.0);
+  const std::optional<InputError> error = CheckRunInputs(window_->inputs(), VehicleClass::None);
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(sink_.messages, std::vector<std::string>{DescribeInputError(*error, kEnglish)});
+  EXPECT_EQ(sink_.messages, std::vector<std::string>{DescribeInputError(*error, Language::English)});
   EXPECT_TRUE(window_->chartPicture().isNull());
   EXPECT_FALSE(std::filesystem::exists(ResultFile()));
   EXPECT_EQ(window_->log().CurveCount, 0);

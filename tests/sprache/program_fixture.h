@@ -10,6 +10,7 @@
 
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "support/record_codes.h"
 #include "scenario/scenario.h"
 #include "sprache/sprache.h"
 

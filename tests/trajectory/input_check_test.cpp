@@ -52,7 +52,7 @@ TEST(CheckRunInputs, RejectsEachBadInputWithItsName) {
   for (const Case& c : cases) {
     RunInputs in = PresetInputs(c.vehicleClass, 0);
     *RunInputByName(in, c.name) = c.value;
-    const auto error = CheckRunInputs(in, c.recordClass);
+    const auto error = CheckRunInputs(in, VehicleClassFromRecord(c.recordClass));
     ASSERT_TRUE(error) << c.name << " = " << c.value << " must be rejected";
     EXPECT_EQ(error->input, c.input) << c.name << " = " << c.value;
     EXPECT_EQ(error->problem, c.problem) << c.name << " = " << c.value;
@@ -76,15 +76,37 @@ TEST(CheckRunInputs, AcceptsEdgesThatThePhysicsHandles) {
   for (const Case& c : cases) {
     RunInputs in = PresetInputs(c.vehicleClass, 0);
     *RunInputByName(in, c.name) = c.value;
-    EXPECT_FALSE(CheckRunInputs(in, c.vehicleClass)) << c.name << " = " << c.value;
+    EXPECT_FALSE(CheckRunInputs(in, VehicleClassFromRecord(c.vehicleClass)))
+        << c.name << " = " << c.value;
   }
 }
 
-TEST(DescribeInputError, NamesTheInputInEachLanguage) {
-  const InputError error{"dt0", InputProblem::NotPositive};
-  EXPECT_EQ(DescribeInputError(error, kEnglish), "Invalid input dt0: the value must be greater than 0.");
-  EXPECT_EQ(DescribeInputError(error, kGerman), "Ungültige Eingabe dt0: der Wert muss größer als 0 sein.");
-  EXPECT_EQ(DescribeInputError(error, kRussian), "Неверный ввод dt0: значение должно быть больше 0.");
+TEST(CheckRunInputs, RefusesAClassOutsideTheKnownOnes) {
+  const RunInputs in = PresetInputs(1, 0);
+  for (const int code : {-1, 0, 9, 100}) {
+    const auto error = CheckRunInputs(in, static_cast<VehicleClass>(code));
+    ASSERT_TRUE(error) << "class code " << code;
+    EXPECT_EQ(error->input, "VehicleClass") << "class code " << code;
+    EXPECT_EQ(error->problem, InputProblem::NoPhysicsForClass) << "class code " << code;
+  }
+}
+
+TEST(VehicleClassFromRecord, OnlyWholeNumbersOneToEightNameAClass) {
+  struct Case {
+    double code;
+    VehicleClass expected;
+  };
+  const Case cases[] = {
+      {1.0, VehicleClass::Projectile}, {4.0, VehicleClass::Airship},
+      {8.0, VehicleClass::Rocket},     {0.0, VehicleClass::None},
+      {9.0, VehicleClass::None},       {2.5, VehicleClass::None},
+      {7.999999, VehicleClass::None},  {-3.0, VehicleClass::None},
+      {std::numeric_limits<double>::quiet_NaN(), VehicleClass::None},
+      {std::numeric_limits<double>::infinity(), VehicleClass::None},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(VehicleClassFromRecord(c.code), c.expected) << "record value " << c.code;
+  }
 }
 
 }  // namespace

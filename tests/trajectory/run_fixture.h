@@ -1,25 +1,41 @@
 #pragma once
 
-#include <memory>
+#include <optional>
 
+#include "scenario/calculation.h"
 #include "scenario/presets.h"
-#include "scenario/scenario_inputs.h"
-#include "trajectory/trajectory_run.h"
 
 namespace zarv::testing {
 
-// A run of one preset as the calculation window would start it.
+// A run of one preset as the calculation window would start it. The members keep the
+// names the tests use: `inputs` is the calculation's, `log` and `run` view its log
+// (a new object after every accepted run) and its summary.
 struct PresetRun {
+  struct LogView {
+    Calculation& calculation;
+    TrajectoryLog* operator->() const { return &calculation.log(); }
+    TrajectoryLog& operator*() const { return calculation.log(); }
+  };
+  struct RunView {
+    Calculation& calculation;
+    const RunSummary& summary() const { return calculation.summary(); }
+    void SetStateCopies(bool keep) const { calculation.SetStateCopies(keep); }
+  };
+
   Scenario record;
-  RunInputs inputs;
-  TrajectoryRun run;
-  std::unique_ptr<TrajectoryLog> log = std::make_unique<TrajectoryLog>();
+  Calculation calculation;
+  RunInputs& inputs = calculation.inputs();
+  LogView log{calculation};
+  RunView run{calculation};
 
   PresetRun(int vehicleClass, int item) {
     ApplyPreset(record, vehicleClass, item);
-    inputs = InputsFromScenario(record);
+    calculation.Load(record);
   }
-  std::optional<InputError> Run() { return run.Run(inputs, record[sf::VehicleClass], *log); }
+  PresetRun(const PresetRun&) = delete;
+  PresetRun& operator=(const PresetRun&) = delete;
+
+  std::optional<InputError> Run() { return calculation.Run(); }
 };
 
 }  // namespace zarv::testing

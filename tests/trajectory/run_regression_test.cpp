@@ -151,7 +151,8 @@ TEST(RunRegression, AirshipFliesItsSecondPassOnItsOwn) {
   // No preset sets the airship; it takes the lift an earlier balloon run left.
   PresetRun balloon(3, 0);
   ASSERT_FALSE(balloon.Run());
-  ASSERT_FALSE(balloon.run.Run(balloon.inputs, 4, *balloon.log));
+  balloon.calculation.setVehicleClass(VehicleClass::Airship);
+  ASSERT_FALSE(balloon.Run());
   EXPECT_EQ(balloon.run.summary().stepsComputed, balloon.run.summary().steps)
       << "both passes integrated in full";
   for (int j = 1; j <= 500; ++j) ASSERT_TRUE(std::isfinite(balloon.log->at(row::kAltitude, j)));

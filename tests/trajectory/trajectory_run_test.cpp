@@ -116,11 +116,11 @@ TEST(TrajectoryRun, BalloonLiftSwitchesAtTheFlightAltitude) {
 TEST(TrajectoryRun, OtherClassesShowNoLiftOfAnEarlierBalloonRun) {
   PresetRun balloon(3, 0);
   ASSERT_FALSE(balloon.Run());
-  // Same run object and log, as in the window.
+  // Same calculation, as in the window.
   Scenario record;
   ApplyPreset(record, 2, 0);
-  RunInputs inputs = InputsFromScenario(record);
-  ASSERT_FALSE(balloon.run.Run(inputs, 2, *balloon.log));
+  balloon.calculation.Load(record);
+  ASSERT_FALSE(balloon.Run());
   for (int j = 1; j <= 500; ++j) {
     for (int row : {row::kLiftForce, row::kLiftForceCopy, row::kEnvelopeVolume, row::kLiftLost}) {
       ASSERT_EQ(balloon.log->at(row, j), 0.0) << "row " << row << " slot " << j;

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "scenario/scenario.h"
+#include "trajectory/input_check.h"
+#include "trajectory/result_file.h"
+#include "trajectory/run_inputs.h"
+#include "trajectory/trajectory_log.h"
+#include "trajectory/trajectory_run.h"
+#include "trajectory/vehicle_class.h"
+
+namespace zarv {
+
+// One calculation as every client makes it: a record's inputs, changed by name if need
+// be, run into the log, written to the result file. The run and its log live as long as
+// the calculation, so a class without a set-up of its own (the airship) continues from
+// the one before, as in the window.
+class Calculation {
+ public:
+  Calculation();
+
+  // Takes the record's inputs as an activation does (inputs of other classes keep their
+  // values) and the record's class.
+  void Load(const Scenario& record);
+
+  RunInputs& inputs() { return inputs_; }
+  const RunInputs& inputs() const { return inputs_; }
+  VehicleClass vehicleClass() const { return vehicleClass_; }
+  void setVehicleClass(VehicleClass vehicleClass) { vehicleClass_ = vehicleClass; }
+
+  // Sets one input by its name; false, changing nothing, for a name that is no input.
+  bool Set(std::string_view name, double value);
+
+  // A rejected input changes nothing: the log and the summary stay those of the last run.
+  std::optional<InputError> Run();
+
+  const TrajectoryLog& log() const { return *log_; }
+  TrajectoryLog& log() { return *log_; }
+  const RunSummary& summary() const { return run_.summary(); }
+
+  FileWriteResult WriteResultFile(const std::filesystem::path& dir = ".") const;
+
+  // Off: the recording pass integrates the whole flight again instead of continuing from
+  // the first pass's state copies (the same log, for comparisons).
+  void SetStateCopies(bool keep) { run_.SetStateCopies(keep); }
+
+ private:
+  RunInputs inputs_;
+  VehicleClass vehicleClass_ = VehicleClass::None;
+  TrajectoryRun run_;
+  // Heap-held, 400 kB each; a run fills the spare one and they swap on success.
+  std::unique_ptr<TrajectoryLog> log_;
+  std::unique_ptr<TrajectoryLog> spare_;
+};
+
+}  // namespace zarv

@@ -1,0 +1,41 @@
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "flight_model/standard_atmosphere.h"
+#include "scenario/presets.h"
+#include "tools/run_commands.h"
+#include "trajectory/number_format.h"
+
+namespace zarv {
+
+int ListPresets() {
+  for (const PresetList& list : PresetLists()) {
+    for (std::size_t i = 0; i < list.items.size(); ++i) {
+      if (list.items[i].text[0] == '\0') continue;
+      std::printf("%d:%zu  %s\n", list.vehicleClass, i, list.items[i].text);
+    }
+  }
+  return kExitOk;
+}
+
+int PrintAtmosphere(const RunOptions& options) {
+  constexpr LanguageText kInvalidAltitude = {"неверная высота", "ungültige Höhe",
+                                             "invalid altitude"};
+  double h = 0.0;
+  if (!ParseNumber(options.atmosphere, h) || !std::isfinite(h)) {
+    return UsageError(std::string(kInvalidAltitude.in(options.language)) + " '" +
+                      options.atmosphere + "'");
+  }
+  double temperature, pressure, speedOfSound, density, viscosity;
+  StandardAtmosphere(h, temperature, pressure, speedOfSound, density, viscosity);
+  std::printf("H               %s m\n", FormatGeneral(h).c_str());
+  std::printf("temperature     %s K\n", FormatGeneral(temperature).c_str());
+  std::printf("pressure        %s bar\n", FormatGeneral(pressure).c_str());
+  std::printf("speed of sound  %s m/s\n", FormatGeneral(speedOfSound).c_str());
+  std::printf("density         %s kg/m3\n", FormatGeneral(density).c_str());
+  std::printf("viscosity       %s poise\n", FormatGeneral(viscosity).c_str());
+  return kExitOk;
+}
+
+}  // namespace zarv

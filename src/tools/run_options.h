@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "texts/language.h"
+
+namespace zarv {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFile = 1;
+inline constexpr int kExitUsage = 2;
+
+struct ChartRequest {
+  std::string name;
+  std::string png;
+};
+
+// What the command line asks for.
+struct RunOptions {
+  Language language = Language::English;  // of every message, from --lang
+  bool list = false;
+  std::string atmosphere;
+  std::string preset;
+  std::vector<std::string> sets;  // NAME=VALUE, in order
+  std::filesystem::path dir = ".";
+  std::string csv;
+  std::vector<ChartRequest> charts;
+};
+
+// Reads the arguments after the program name into `options`. Returns the exit status
+// when they end the program here (--help, a usage error), after printing why.
+std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOptions& options);
+
+// Prints "zarv-run: what" and the usage to standard error; returns kExitUsage.
+int UsageError(const std::string& what);
+
+// The whole text as one number; false for anything else ("0,5", "", "1x").
+bool ParseNumber(std::string_view text, double& value);
+bool ParseInt(std::string_view text, int& value);
+
+}  // namespace zarv
