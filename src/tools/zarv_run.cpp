@@ -17,6 +17,7 @@
 #include "flight_model/standard_atmosphere.h"
 #include "scenario/presets.h"
 #include "scenario/scenario_inputs.h"
+#include "tools/study_command.h"
 #include "trajectory/input_check.h"
 #include "trajectory/number_format.h"
 #include "trajectory/result_file.h"
@@ -196,6 +197,8 @@ int main(int argc, char** argv) {
     else if (args[i + 1] == "en") gLanguage = kEnglish;
     else return UsageError("--lang ru|de|en");
   }
+
+  if (zarv::IsStudyCommand(args)) return zarv::RunStudyCommand(args, gLanguage, argv[0]);
 
   Options options;
   const Texts kNeedsValue = {"требуется значение для", "Wert fehlt für", "missing value for"};
