@@ -48,6 +48,8 @@ const char* Say(const Texts& t) {
 constexpr const char* kUsage =
     "usage: zarv-run --list\n"
     "       zarv-run --atmosphere H\n"
+    "       zarv-run --preset CLASS:ITEM --sweep ... | --monte-carlo N --vary ...  (studies)\n"
+    "       zarv-run --merge A.csv B.csv ... --out ALL.csv\n"
     "       zarv-run --preset CLASS:ITEM [--set NAME=VALUE]... [--dir DIR] [--csv FILE]\n"
     "                [--chart NAME --png FILE]... [--lang ru|de|en]\n";
 
