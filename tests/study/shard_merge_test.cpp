@@ -77,7 +77,7 @@ TEST_F(ShardMerge, RefusesTablesThatDoNotBelongTogether) {
 
   struct Case {
     const char* what;
-    std::string second;  // the table merged after part 0
+    std::string second;  // the table merged after the first shard
     StudyProblem problem;
     const char* where;   // file and line of the problem
   };
