@@ -4,9 +4,11 @@
 
 #include "tools/run_commands.h"
 #include "tools/run_options.h"
+#include "tools/study_command.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> args(argv + 1, argv + argc);
+  if (zarv::IsStudyCommand(args)) return zarv::RunStudyCommand(args, argv[0]);
   zarv::RunOptions options;
   if (const auto status = zarv::ParseRunOptions(args, options)) return *status;
 

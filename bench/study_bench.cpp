@@ -1,0 +1,36 @@
+// A 10 000-case Monte Carlo of the V-2 preset with 1 and 2 threads.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "scenario/presets.h"
+#include "scenario/scenario_inputs.h"
+#include "study/study_runner.h"
+#include "tools/preset_case_runner.h"
+
+namespace {
+
+void BM_V2MonteCarlo(benchmark::State& state) {
+  zarv::Scenario record;
+  zarv::ApplyPreset(record, 8, 0);
+  const zarv::RunInputs base = zarv::InputsFromScenario(record);
+  const double vehicleClass = record[zarv::sf::VehicleClass];
+  zarv::StudyError error{};
+  std::vector<zarv::Variation> vary{*zarv::ParseVariation("Cx=normal:10%", error),
+                                    *zarv::ParseVariation("MassaStart=normal:2%", error)};
+  const auto design = zarv::MakeMonteCarlo(std::move(vary), {base.Cx, base.MassaStart},
+                                           10000, zarv::kDefaultSeed, error);
+  zarv::StudyOptions options;
+  options.threads = static_cast<unsigned>(state.range(0));
+  for (auto _ : state) {
+    const zarv::StudyResult r = zarv::RunStudy(
+        *design, [&] { return std::make_unique<zarv::PresetCaseRunner>(base, vehicleClass); },
+        options, [](const zarv::CaseRow& row) { benchmark::DoNotOptimize(row.index); });
+    if (r.casesDone != 10000) state.SkipWithError("cases missing");
+  }
+}
+
+BENCHMARK(BM_V2MonteCarlo)->Arg(1)->Arg(2)->Unit(benchmark::kSecond)->Iterations(1)
+    ->Repetitions(3)->ReportAggregatesOnly()->UseRealTime();
+
+}  // namespace

@@ -1,0 +1,138 @@
+#include "tools/study_report.h"
+
+#include <cmath>
+
+#include "charts/study_chart.h"
+#include "trajectory/input_check.h"
+#include "trajectory/number_format.h"
+
+#include "texts/language.h"
+
+namespace zarv {
+
+const char* StudyTexts::In(int language) const {
+  return LanguageText{ru, de, en}.in(static_cast<Language>(language));
+}
+
+namespace {
+
+// Indexed by StudyProblem.
+constexpr StudyTexts kProblems[] = {
+    {"нет '=' в", "kein '=' in", "no '=' in"},
+    {"нет имени ввода в", "kein Eingabename in", "no input name in"},
+    {"не число", "keine Zahl", "not a number"},
+    {"число вариантов должно быть целым >= 1", "die Anzahl muss ganz und >= 1 sein",
+     "the count must be a whole number >= 1"},
+    {"пустой список в", "leere Liste in", "empty list in"},
+    {"ожидается normal:SD или uniform:LO:HI", "erwartet normal:SD oder uniform:LO:HI",
+     "expected normal:SD or uniform:LO:HI"},
+    {"SD не может быть отрицательным", "SD darf nicht negativ sein", "SD must not be negative"},
+    {"LO больше HI", "LO größer als HI", "LO is above HI"},
+    {"ввод варьируется дважды", "Eingabe zweimal variiert", "input varied twice"},
+    {"слишком много вариантов", "zu viele Fälle", "too many cases"},
+    {"ожидается --shard I/N, 0 <= I < N", "erwartet --shard I/N, 0 <= I < N",
+     "expected --shard I/N with 0 <= I < N"},
+    {"заголовок не совпадает с первой таблицей", "Kopf passt nicht zur ersten Tabelle",
+     "head differs from the first table"},
+    {"неверная строка", "ungültige Zeile", "bad row"},
+    {"номера вариантов не возрастают", "Fallnummern nicht aufsteigend",
+     "case numbers do not grow"},
+    {"вариант встречается дважды", "Fall doppelt", "case appears twice"},
+    {"не удалось прочитать", "kann nicht lesen", "cannot read"},
+};
+
+constexpr StudyTexts kKinds[kOutcomeKinds] = {
+    {"земля", "Boden", "ground"},
+    {"конец времени", "Zeitende", "end time"},
+    {"расходимость", "divergiert", "diverged"},
+    {"отклонено", "abgelehnt", "rejected"},
+};
+
+// Pads UTF-8 text to a width in characters, not bytes.
+std::string Pad(const std::string& text, std::size_t width) {
+  std::size_t chars = 0;
+  for (unsigned char c : text) chars += (c & 0xC0) != 0x80;
+  return chars >= width ? text + " " : text + std::string(width - chars, ' ');
+}
+
+}  // namespace
+
+const char* const kOutcomeKeys[kOutcomeColumns] = {
+    "flight-time", "range", "peak-altitude", "peak-speed", "peak-nx", "peak-q", "final-speed"};
+
+std::string DescribeStudyError(const StudyError& error, int language) {
+  return std::string(kProblems[static_cast<int>(error.problem)].In(language)) + " '" +
+         error.text + "'";
+}
+
+void PrintSummary(std::FILE* out, const StudySummary& s, int language) {
+  std::string counts = StudyTexts{"вариантов", "Fälle", "cases"}.In(language);
+  counts += "  " + std::to_string(s.cases()) + ":";
+  for (int k = 0; k < kOutcomeKinds; ++k) {
+    counts += std::string(k == 0 ? " " : ", ") + kKinds[k].In(language) + " " +
+              std::to_string(s.counts[static_cast<std::size_t>(k)]);
+  }
+  std::fprintf(out, "%s\n", counts.c_str());
+  if (s.counts[0] + s.counts[1] == 0) return;
+
+  constexpr std::size_t kNameWidth = 28, kWidth = 13;
+  const StudyTexts headings[] = {{"среднее", "Mittel", "mean"}, {"СКО", "Std.abw.", "sd"},
+                                 {"мин", "Min", "min"},         {"5 %", "5 %", "5 %"},
+                                 {"50 %", "50 %", "50 %"},      {"95 %", "95 %", "95 %"},
+                                 {"макс", "Max", "max"}};
+  std::string line = Pad("", kNameWidth);
+  for (const StudyTexts& h : headings) line += Pad(h.In(language), kWidth);
+  std::fprintf(out, "%s\n", line.c_str());
+  for (int c = 0; c < kOutcomeColumns; ++c) {
+    const ColumnStats& st = s.columns[static_cast<std::size_t>(c)];
+    line = Pad(StudyOutcomeCaption(c, language), kNameWidth);
+    for (double v : {st.mean, st.sd, st.min, st.p5, st.p50, st.p95, st.max}) {
+      line += Pad(FormatGeneral(v, 6), kWidth);
+    }
+    std::fprintf(out, "%s\n", line.c_str());
+  }
+  std::fprintf(out, "%s\n",
+               StudyTexts{"(по завершенным вариантам; СКО с делителем n-1; процентили — линейная "
+                          "интерполяция между порядковыми статистиками)",
+                          "(über die beendeten Fälle; Std.abw. mit Divisor n-1; Perzentile linear "
+                          "zwischen den Ranggrößen interpoliert)",
+                          "(over the finished cases; sd with divisor n-1; percentiles interpolate "
+                          "linearly between order statistics)"}
+                   .In(language));
+}
+
+SweepTablePrinter::SweepTablePrinter(std::FILE* out, std::vector<std::string> inputs)
+    : out_(out) {
+  std::string line = Pad("case", 8);
+  for (const std::string& name : inputs) line += Pad(name, 12);
+  for (const char* key : kOutcomeKeys) line += Pad(key, 14);
+  std::fprintf(out_, "%soutcome\n", line.c_str());
+}
+
+void SweepTablePrinter::Row(const CaseRow& row) {
+  std::string line = Pad(std::to_string(row.index), 8);
+  for (double v : row.inputs) line += Pad(FormatGeneral(v, 6), 12);
+  for (double v : row.outcome.values) {
+    line += Pad(Finished(row.outcome.kind) ? FormatGeneral(v, 6) : "-", 14);
+  }
+  line += OutcomeWord(row.outcome.kind);
+  if (!row.outcome.reason.empty()) line += " (" + row.outcome.reason + ")";
+  std::fprintf(out_, "%s\n", line.c_str());
+}
+
+void PrintProgress(std::FILE* out, const StudyProgress& p, int language) {
+  constexpr int kBar = 30;
+  const double share = p.total > 0 ? static_cast<double>(p.done) / static_cast<double>(p.total) : 1.0;
+  const int filled = static_cast<int>(share * kBar);
+  std::string bar(static_cast<std::size_t>(filled), '#');
+  bar += std::string(static_cast<std::size_t>(kBar - filled), '.');
+  std::fprintf(out, "\r[%s] %llu/%llu  %s %s  %s %s s   ", bar.c_str(),
+               static_cast<unsigned long long>(p.done), static_cast<unsigned long long>(p.total),
+               FormatGeneral(std::round(p.rate), 6).c_str(),
+               StudyTexts{"вар./с", "Fälle/s", "cases/s"}.In(language),
+               StudyTexts{"осталось", "Rest", "left"}.In(language),
+               FormatGeneral(std::ceil(p.secondsLeft), 6).c_str());
+  std::fflush(out);
+}
+
+}  // namespace zarv

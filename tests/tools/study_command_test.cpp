@@ -1,0 +1,166 @@
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "support/scratch_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using zarv::testing::ReadFile;
+using Study = zarv::testing::ScratchDir;
+
+struct Outcome {
+  int status;
+  std::string out;  // stdout and stderr together
+};
+
+Outcome Tool(const fs::path& dir, const std::string& args) {
+  const std::string command = "cd '" + dir.string() + "' && '" + ZARV_RUN + "' " + args + " 2>&1";
+  Outcome outcome{-1, ""};
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return outcome;
+  std::array<char, 4096> buffer;
+  std::size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) outcome.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return outcome;
+}
+
+std::size_t Lines(const std::string& text) {
+  std::size_t n = 0;
+  for (char c : text) n += c == '\n';
+  return n;
+}
+
+constexpr const char* kDispersion =
+    "--preset 1:0 --monte-carlo 30 --vary V0=normal:5% --vary TTO=uniform:20:60 --seed 11";
+
+TEST_F(Study, SameTableForThreadsAndMergedShards) {
+  const std::string mc = kDispersion;
+  ASSERT_EQ(Tool(dir_, mc + " --threads 1 --out one.csv").status, 0);
+  const Outcome two = Tool(dir_, mc + " --threads 2 --out two.csv");
+  ASSERT_EQ(two.status, 0) << two.out;
+  ASSERT_EQ(Tool(dir_, mc + " --shard 1/2 --out b.csv").status, 0);
+  ASSERT_EQ(Tool(dir_, mc + " --shard 0/2 --threads 1 --out a.csv").status, 0);
+  const Outcome merged = Tool(dir_, "--merge b.csv a.csv --out all.csv");
+  ASSERT_EQ(merged.status, 0) << merged.out;
+
+  const std::string one = ReadFile(dir_ / "one.csv");
+  EXPECT_EQ(Lines(one), 32u) << "description, header and 30 rows";
+  EXPECT_EQ(one.rfind("# monte carlo, 30 cases, seed 11: V0=normal:5% around ", 0), 0u) << one;
+  EXPECT_EQ(ReadFile(dir_ / "two.csv"), one);
+  EXPECT_EQ(ReadFile(dir_ / "all.csv"), one);
+  EXPECT_EQ(Lines(ReadFile(dir_ / "a.csv")), 17u);
+  // The merge prints the same summary as the whole study.
+  EXPECT_EQ(merged.out.substr(merged.out.find("cases  30")),
+            two.out.substr(two.out.find("cases  30")));
+}
+
+TEST_F(Study, SweepTableWithARejectedCase) {
+  const Outcome o = Tool(dir_, "--preset 1:0 --sweep dt0=0.01,-1 --sweep V0=100:300:3 --out s.csv");
+  ASSERT_EQ(o.status, 0) << o.out;
+  const std::string csv = ReadFile(dir_ / "s.csv");
+  EXPECT_EQ(Lines(csv), 8u);
+  EXPECT_NE(csv.find("\n2,0.01,300,"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\n3,-1,100,,,,,,,,rejected,Invalid input dt0: the value must be greater than 0.\n"),
+            std::string::npos) << csv;
+  EXPECT_NE(o.out.find("cases  6: ground 3, end time 0, diverged 0, rejected 3"), std::string::npos) << o.out;
+  // The table on stdout too, one line per case.
+  EXPECT_NE(o.out.find("\n5       -1          300 "), std::string::npos) << o.out;
+}
+
+TEST_F(Study, RefusedRequestsSayWhy) {
+  struct Case {
+    const char* args;
+    int status;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--preset 1:0 --sweep V0=1:2", 2, "the count must be a whole number >= 1 'V0=1:2'"},
+      {"--preset 1:0 --sweep speed=1,2", 2, "unknown input 'speed'"},
+      {"--preset 1:0 --sweep V0=1 --sweep V0=2", 2, "input varied twice 'V0'"},
+      {"--preset 1:0 --monte-carlo 5 --vary V0=gauss:1", 2, "expected normal:SD or uniform:LO:HI 'gauss:1'"},
+      {"--preset 1:0 --monte-carlo 0 --vary V0=normal:1", 2, "the count must be a whole number >= 1 '0'"},
+      {"--preset 1:0 --monte-carlo 5 --vary V0=normal:1 --shard 2/2", 2, "expected --shard I/N"},
+      {"--preset 1:0 --sweep V0=1 --monte-carlo 5 --vary V0=normal:1", 2, "either --sweep or"},
+      {"--sweep V0=1", 2, "--preset is missing"},
+      {"--preset 1:0 --sweep V0=1 --study-chart x.svg", 2, "PNG only for now"},
+      {"--preset 1:0 --sweep V0=1 --lang de --bogus", 2, "unbekanntes Argument '--bogus'"},
+      {"--merge a.csv", 2, "--merge needs --out"},
+      {"--merge missing.csv --out all.csv", 1, "cannot read"},
+      {"--preset 1:0 --sweep V0=1 --out no/such/dir/s.csv", 1, "cannot write no/such/dir/s.csv"},
+  };
+  for (const Case& c : cases) {
+    const Outcome o = Tool(dir_, c.args);
+    EXPECT_EQ(o.status, c.status) << c.args << "\n" << o.out;
+    EXPECT_NE(o.out.find(c.message), std::string::npos) << c.args << "\n" << o.out;
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "all.csv")) << "a failed merge leaves no table";
+}
+
+TEST_F(Study, DrawsTheStudyCharts) {
+  const std::string mc = kDispersion;
+  ASSERT_EQ(Tool(dir_, mc + " --study-chart mc.png --lang ru").status, 0);
+  ASSERT_EQ(Tool(dir_, "--preset 1:0 --sweep V0=100:300:5 --study-chart s.png --outcomes range").status, 0);
+  for (const char* name : {"mc.png", "s.png"}) {
+    const std::string png = ReadFile(dir_ / name);
+    ASSERT_GT(png.size(), 1000u) << name;
+    EXPECT_EQ(png.substr(1, 3), "PNG") << name;
+  }
+}
+
+// Ctrl-C in the middle of a long study keeps a whole table of the rows done.
+TEST_F(Study, InterruptKeepsTheRowsDone) {
+  const fs::path csv = dir_ / "long.csv";
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const int null = open("/dev/null", O_WRONLY);
+    dup2(null, STDOUT_FILENO);
+    dup2(null, STDERR_FILENO);
+    execl(ZARV_RUN, ZARV_RUN, "--preset", "1:0", "--monte-carlo", "10000000", "--vary",
+          "V0=normal:5%", "--threads", "2", "--out", csv.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  // Wait until some rows are out, then interrupt.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (std::chrono::steady_clock::now() < deadline &&
+         (!fs::exists(csv) || fs::file_size(csv) < 20000)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  kill(child, SIGINT);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by a signal, not by the study's own stop";
+  EXPECT_EQ(WEXITSTATUS(status), 130);
+
+  const std::string text = ReadFile(csv);
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.back(), '\n') << "the last row was cut";
+  std::size_t pos = text.find('\n', text.find('\n') + 1) + 1;  // past the head
+  std::uint64_t expected = 0;
+  while (pos < text.size()) {
+    const std::size_t end = text.find('\n', pos);
+    const std::string line = text.substr(pos, end - pos);
+    ASSERT_EQ(line.substr(0, line.find(',')), std::to_string(expected)) << "a gap in the rows";
+    ASSERT_NE(line.find(",ground,"), std::string::npos) << line;
+    ++expected;
+    pos = end + 1;
+  }
+  EXPECT_GT(expected, 100u);
+  EXPECT_LT(expected, 10000000u);
+}
+
+}  // namespace
