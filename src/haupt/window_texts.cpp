@@ -4,34 +4,6 @@ namespace zarv {
 
 namespace {
 
-// Control captions: object name, German (designed), Russian, English.
-constexpr CaptionRow kCaptions[] = {
-    {"Label10",  "Integrationsschritt, s",               "t интегр.,с",             "step of integration, s"},
-    {"Label19",  "Flache, So, m2",                       "So, м2",                  "lifting area,So,m2"},
-    {"Label8",   "Gewicht, mo,kg",                       "m0, кг",                  "mass, mo,kg"},
-    {"Label3",   "Zeit, s",                              "Время, t,с",              "time,s"},
-    {"Label2",   "Hohe, H, m ",                          "Высота, H, м",            "altitude,H,m"},
-    {"Label4",   "Geschwindigkeit, Vk, m/s",             "Скорость, V, м/c",        "velocity,V,m/s"},
-    {"Label14",  "Bahnwinkel,  Qo, grad",                "Qo,град",                 "angle,Qo,grad"},
-    {"Label11",  "Ca",                                   "Cy",                      "Cl"},
-    {"Label13",  "Cw",                                   "Cx",                      "Cd"},
-    {"Label12",  "Anfangsbedingungen ",                  "Начальные условия",       "entry conditions"},
-    {"Label1",   "Endbedingungen",                       "Конечные условия",        "terminal conditions"},
-    {"Label25",  "Hohe, Ho, m",                          "Высота,Ho,м",             "altitude,Ho,m"},
-    {"edV",      "Geschwindigkeit, Vo, m/s",             "Скорость,Vo,м/c",         "velocity,Vo,m/s"},
-    {"Label7",   "Windgeschwindigkeit  Vw, m/s",         "Скорость ветра,Vw, m/s",  "windspeed,Vw,m/s"},
-    {"Button12", "W=f(t)",                               "X=f(t)",                  "Drag=f(t)"},
-    {"Button14", "A=f(t)",                               "Y=f(t)",                  "Lift=f(t)"},
-    {"Label23",  "Treibstoffmasse, kg",                  "mt,kg",                   "fuel,mt,kg"},
-    {"Label6",   "Isp, N*s/kg = (s*9,8)",                "Iуд,N*s/kg",              "impulse,Isp,N*s/kg"},
-    {"Label22",  "Triebwerkmasse (ohne Treibstoff), kg", "md,kg",                   "engine,md,kg"},
-    {"Label24",  "Schub, N",                             "Тяга,P,N",                "thrust,P,N"},
-    {"Label18",  "Gasdichte, kg/m3",                     "Плотность газа,kg/m3",    "gas density,kg/m3"},
-    {"Label20",  "Flughohe, m",                          "Высота полета,m",         "height of flight,m"},
-    {"Label27",  "Auftrieb/Masse, %",                    "Y аэр. / Вес, %",         "lift/weight"},
-    {"Label28",  "Gasverlust, (L/m2) 24h",               "Потеря газа, L/m2 24h",   "gas loss, L/m2 24h"},
-    {"Label26",  "Radius, m",                            "R затупления,м",          nullptr},
-};
 
 constexpr WindowTexts kRussian{
     "Условия использования\n\n"
@@ -95,16 +67,6 @@ constexpr WindowTexts kEnglish{
 };
 
 }  // namespace
-
-std::span<const CaptionRow> CaptionTable() { return kCaptions; }
-
-const char* CaptionFor(const CaptionRow& row, int language) {
-  switch (language) {
-    case 1: return row.russian;
-    case 3: return row.english;
-    default: return row.german;
-  }
-}
 
 const WindowTexts& TextsFor(int language) {
   switch (language) {

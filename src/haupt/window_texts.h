@@ -4,24 +4,9 @@
 
 #include <QString>
 
+#include "texts/form_captions.h"
+
 namespace zarv {
-
-// One control's caption in the three languages. A null entry keeps the current text.
-struct CaptionRow {
-  const char* control;  // object name
-  const char* german;   // also the designed text
-  const char* russian;
-  const char* english;
-};
-
-std::span<const CaptionRow> CaptionTable();
-
-// The column of a row for a language code (1 ru, 2 de, 3 en); nullptr keeps the text.
-const char* CaptionFor(const CaptionRow& row, int language);
-
-// The balloon class words two English captions differently.
-inline constexpr const char* kBalloonGasDensityEnglish = "    density of gas,         kg/m3";
-inline constexpr const char* kBalloonFlightAltitudeEnglish = "flight altitude, m";
 
 // Texts of the window that are ours, not the designed captions.
 struct WindowTexts {
