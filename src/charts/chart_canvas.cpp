@@ -53,9 +53,13 @@ PainterCanvas::PainterCanvas(QPainter& painter, Curves curves)
   painter_.setFont(ChartFont());
   SetPen(chart_colour::kBlack);
   SetBrush(chart_colour::kWhite);
+  started_ = true;
 }
 
 void PainterCanvas::SetPen(QRgb colour) {
+  // Markers set the same pen hundreds of times a chart.
+  if (started_ && colour == pen_) return;
+  pen_ = colour;
   // Flat caps leave out the last pixel of a line, as the layout expects.
   QPen pen{QColor::fromRgb(colour)};
   pen.setWidth(1);
@@ -65,6 +69,7 @@ void PainterCanvas::SetPen(QRgb colour) {
 }
 
 void PainterCanvas::SetBrush(QRgb colour) {
+  if (started_ && colour == brush_) return;
   brush_ = colour;
   painter_.setBrush(QColor::fromRgb(colour));
 }

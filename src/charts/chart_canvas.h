@@ -78,6 +78,8 @@ class PainterCanvas final : public ChartCanvas {
  private:
   QPainter& painter_;
   QRgb brush_ = chart_colour::kWhite;
+  QRgb pen_ = chart_colour::kBlack;
+  bool started_ = false;  // pen and brush set at least once
   QFontMetrics metrics_;
   std::array<QFont, 3> narrowFonts_;
   Curves curves_;

@@ -58,8 +58,9 @@ QRect LegendBox(const ChartScales& s, int language, const std::vector<QPoint>& d
   long fewest = -1;
   for (const QPoint& corner : corners) {
     const QRect box(corner, size);
-    const long covered = std::count_if(drawn.begin(), drawn.end(),
-                                       [&](const QPoint& p) { return box.contains(p); });
+    const int x1 = box.left(), x2 = box.right(), y1 = box.top(), y2 = box.bottom();
+    long covered = 0;
+    for (const QPoint& p : drawn) covered += p.x() >= x1 && p.x() <= x2 && p.y() >= y1 && p.y() <= y2;
     if (fewest < 0 || covered < fewest) {
       fewest = covered;
       best = box;

@@ -49,8 +49,6 @@ Extent RowExtent(const ChartScales& s, int rowNumber) {
 
 }  // namespace
 
-int ChartRound(double value) { return static_cast<int>(std::nearbyint(value)); }
-
 RunRow::RunRow(const ShownRun& run, int rowNumber, int capacity, const UnitFlags& shown) {
   if (run.log == nullptr || rowNumber < 0 || capacity * (rowNumber + 1) > kLogElements) return;
   first_ = run.log->data() + capacity * rowNumber + 1;

@@ -12,7 +12,8 @@
 
 namespace zarv {
 
-int ChartRound(double value);  // to nearest, halves to even
+// To nearest, halves to even.
+inline int ChartRound(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 // One run as a chart shows it; the current run comes first.
 struct ShownRun {
