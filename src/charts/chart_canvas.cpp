@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QPaintDevice>
+#include <QPainterPath>
 #include <QPainter>
 #include <QPen>
 
@@ -15,8 +16,8 @@ QFont ChartFont() {
   return font;
 }
 
-std::array<QFont, 4> NarrowChartFonts() {
-  std::array<QFont, 4> fonts;
+std::array<QFont, 3> NarrowChartFonts() {
+  std::array<QFont, 3> fonts;
   for (std::size_t i = 0; i < fonts.size(); ++i) {
     fonts[i] = QFont(QStringLiteral("DejaVu Sans Condensed"));
     fonts[i].setPixelSize(12 - static_cast<int>(i));
@@ -24,6 +25,8 @@ std::array<QFont, 4> NarrowChartFonts() {
   }
   return fonts;
 }
+
+int ChartTextWidth(const QString& text) { return QFontMetrics(ChartFont()).horizontalAdvance(text); }
 
 QPoint KeepInside(QPoint at, const QRect& ink, QSize pictureSize) {
   int dx = 0;
@@ -39,19 +42,24 @@ QPoint KeepInside(QPoint at, const QRect& ink, QSize pictureSize) {
   return at + QPoint(dx, dy);
 }
 
-PainterCanvas::PainterCanvas(QPainter& painter)
+PainterCanvas::PainterCanvas(QPainter& painter, Curves curves)
     : painter_(painter),
       metrics_(ChartFont(), painter.device()),
       narrowFonts_(NarrowChartFonts()),
+      curves_(curves),
       pictureSize_(painter.device()->width(), painter.device()->height()) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setFont(ChartFont());
   SetPen(chart_colour::kBlack);
   SetBrush(chart_colour::kWhite);
+  started_ = true;
 }
 
 void PainterCanvas::SetPen(QRgb colour) {
+  // Markers set the same pen hundreds of times a chart.
+  if (started_ && colour == pen_) return;
+  pen_ = colour;
   // Flat caps leave out the last pixel of a line, as the layout expects.
   QPen pen{QColor::fromRgb(colour)};
   pen.setWidth(1);
@@ -61,6 +69,7 @@ void PainterCanvas::SetPen(QRgb colour) {
 }
 
 void PainterCanvas::SetBrush(QRgb colour) {
+  if (started_ && colour == brush_) return;
   brush_ = colour;
   painter_.setBrush(QColor::fromRgb(colour));
 }
@@ -68,7 +77,13 @@ void PainterCanvas::SetBrush(QRgb colour) {
 void PainterCanvas::Line(int x1, int y1, int x2, int y2) { painter_.drawLine(x1, y1, x2, y2); }
 
 void PainterCanvas::Polyline(std::span<const QPoint> points) {
-  painter_.drawPolyline(points.data(), static_cast<int>(points.size()));
+  if (curves_ == Curves::kPolylines || points.empty()) {
+    painter_.drawPolyline(points.data(), static_cast<int>(points.size()));
+    return;
+  }
+  QPainterPath path(points.front());
+  for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i]);
+  painter_.strokePath(path, painter_.pen());
 }
 
 // QPainter strokes a w x h rectangle over w + 1 pixels; the canvas covers x1..x2-1.

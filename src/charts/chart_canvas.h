@@ -49,17 +49,22 @@ class ChartCanvas {
 QFont ChartFont();
 
 // Narrower variants of the chart font, widest first, for numbers that would run into
-// the next axis.
-std::array<QFont, 4> NarrowChartFonts();
+// the next axis; none is smaller than 10 px, below which labels cannot be read.
+std::array<QFont, 3> NarrowChartFonts();
+
+// Advance width of text in the chart font, px.
+int ChartTextWidth(const QString& text);
 
 // Where text asked for at `at` is drawn so that its ink stays inside a picture of
 // `pictureSize`; `ink` is the ink rectangle relative to the top-left corner of the text.
 QPoint KeepInside(QPoint at, const QRect& ink, QSize pictureSize);
 
-// The canvas on a QPainter (no antialiasing, pen width 1).
+// The canvas on a QPainter (no antialiasing, pen width 1). For vector files the curves can
+// be stroked as one path each instead of a polyline.
 class PainterCanvas final : public ChartCanvas {
  public:
-  explicit PainterCanvas(QPainter& painter);
+  enum class Curves { kPolylines, kPaths };
+  explicit PainterCanvas(QPainter& painter, Curves curves = Curves::kPolylines);
 
   void SetPen(QRgb colour) override;
   void SetBrush(QRgb colour) override;
@@ -73,8 +78,11 @@ class PainterCanvas final : public ChartCanvas {
  private:
   QPainter& painter_;
   QRgb brush_ = chart_colour::kWhite;
+  QRgb pen_ = chart_colour::kBlack;
+  bool started_ = false;  // pen and brush set at least once
   QFontMetrics metrics_;
-  std::array<QFont, 4> narrowFonts_;
+  std::array<QFont, 3> narrowFonts_;
+  Curves curves_;
   QSize pictureSize_;
 
   void DrawText(QPoint at, const QString& text, const QFontMetrics& metrics);

@@ -8,73 +8,21 @@
 
 #include "charts/chart_canvas.h"
 #include "charts/chart_captions.h"
+#include "charts/chart_labels.h"
+#include "charts/chart_legend.h"
+#include "charts/chart_scales.h"
+#include "charts/chart_view.h"
 #include "scenario/program_info.h"
-#include "trajectory/number_format.h"
 
 namespace zarv {
 
 namespace {
 
-constexpr int kMargin = 20;     // px around the plot
-constexpr int kAxisWidth = 37;  // px of room per listed row left of the plot
-constexpr int kTopTicks = 7;    // tick intervals until a signed curve appears
+constexpr int kTopTicks = 7;  // tick intervals until a signed curve appears
 constexpr int kSignedTicks = 4;
-constexpr double kFar = 100000.0;  // px; coordinates are clamped to this
+constexpr int kSuperscriptRise = 4;  // px, the square of a unit above its line
 
-int Rnd(double value) { return static_cast<int>(std::nearbyint(value)); }
-
-// A coordinate offset that the painter can take whatever the samples hold.
-int Offset(double value) {
-  if (!std::isfinite(value)) return 0;
-  return Rnd(std::clamp(value, -kFar, kFar));
-}
-
-// Pixels per unit; a zero, infinite or NaN maximum draws the row flat.
-double Scale(double length, double maximum) {
-  if (!(maximum > 0.0) || !std::isfinite(maximum)) return 0.0;
-  const double scale = length / maximum;
-  return std::isfinite(scale) ? scale : 0.0;
-}
-
-// Samples 2..capacity of a listed row (the first recorded sample is never drawn).
-class RowSamples {
- public:
-  RowSamples(const TrajectoryLog& log, int rowNumber, int capacity) {
-    static const std::array<double, kSampleCapacity> kZeros{};
-    count_ = capacity - 1;
-    if (rowNumber >= 0 && capacity * (rowNumber + 1) <= kLogElements) {
-      first_ = log.data() + capacity * rowNumber + 1;
-    } else {
-      first_ = kZeros.data();
-    }
-  }
-  int size() const { return count_; }
-  // Sample i = 1..size().
-  double operator[](int i) const { return first_[i - 1]; }
-  // Largest of 0 and the samples; NaN samples never win.
-  double Max() const {
-    double m = 0.0;
-    for (int i = 0; i < count_; ++i) m = first_[i] > m ? first_[i] : m;
-    return m;
-  }
-  // Smallest of 0 and the samples.
-  double Min() const {
-    double m = 0.0;
-    for (int i = 0; i < count_; ++i) m = first_[i] < m ? first_[i] : m;
-    return m;
-  }
-
- private:
-  const double* first_ = nullptr;
-  int count_ = 0;
-};
-
-int ClampCapacity(int capacity) { return std::clamp(capacity, 2, kSampleCapacity); }
-int ListedRows(int curveCount) { return std::clamp(curveCount - 1, 1, kCurveListSize); }
-
-QString Number(double value, int digits) {
-  return QString::fromStdString(FormatGeneral(value, digits));
-}
+int Rnd(double value) { return ChartRound(value); }
 
 // The first curve's caption and its top label share their column; a caption that
 // would cover the label goes above it.
@@ -84,30 +32,59 @@ int ClearOfTopLabel(int captionY, int labelY) {
   return captionY;
 }
 
+// One run's curve of one row, with its markers. Over time or range the flight starts at 0,
+// so the full-range curve begins on the plot's left edge; over any other abscissa it
+// begins at its first sample. Zoomed, only samples inside the range are joined.
+void DrawRunCurve(ChartCanvas& canvas, const ChartScales& s, std::size_t run,
+                  const CurveScale& curve, std::vector<QPoint>& points,
+                  std::vector<QPoint>* drawn) {
+  const RunRow x = s.Row(run, s.AbscissaRow());
+  const RunRow y = s.Row(run, curve.row);
+  const int n = std::min(x.size(), y.size());
+  if (n == 0) return;
+  points.resize(static_cast<std::size_t>(n));
+  std::vector<char> inside(static_cast<std::size_t>(n), 1);
+  for (int i = 1; i <= n; ++i) {
+    points[static_cast<std::size_t>(i - 1)] = QPoint(s.PixelX(x[i]), s.PixelY(y[i], curve));
+    if (s.zoomed) inside[static_cast<std::size_t>(i - 1)] = s.Inside(x[i]);
+  }
+  if (drawn != nullptr) drawn->insert(drawn->end(), points.begin(), points.end());
+  canvas.SetPen(s.runs[run].colour);
+  const int abscissaRow = s.AbscissaRow();
+  if (!s.zoomed) {
+    const bool fromLeftEdge = abscissaRow == row::kTime || abscissaRow == row::kRange;
+    const QPoint first = points.front();
+    if (fromLeftEdge) points.front().setX(s.layout.left);
+    canvas.Polyline(points);
+    points.front() = first;
+  } else {
+    for (int i = 0; i < n;) {
+      if (!inside[static_cast<std::size_t>(i)]) {
+        ++i;
+        continue;
+      }
+      int end = i;
+      while (end < n && inside[static_cast<std::size_t>(end)]) ++end;
+      canvas.Polyline(std::span<const QPoint>(points.data() + i, static_cast<std::size_t>(end - i)));
+      i = end;
+    }
+  }
+  canvas.SetPen(chart_colour::kBlack);
+  if (const MarkerStyle* style = FindMarkerStyle(curve.row)) {
+    const int interval = MarkerInterval(curve.row);
+    for (int i = interval; i <= n; i += interval) {
+      if (!inside[static_cast<std::size_t>(i - 1)]) continue;
+      const QPoint& p = points[static_cast<std::size_t>(i - 1)];
+      DrawMarker(canvas, p.x(), p.y(), style->curveSize, style->curveShape);
+    }
+  }
+}
+
 }  // namespace
 
 ChartLayout LayoutChart(const TrajectoryLog& log, const std::array<int, kCurveListSize>& curveList,
                         int curveCount, int capacity) {
-  capacity = ClampCapacity(capacity);
-  ChartLayout layout;
-  const int nc = ListedRows(curveCount);
-  layout.listedRows = nc;
-  layout.left = kAxisWidth * nc + kMargin + 6;
-  layout.plotWidth = kChartWidth - layout.left - kMargin;
-  layout.axisSpacing = nc > 1 ? Rnd((kAxisWidth * nc + 15) / static_cast<double>(nc - 1)) : 0;
-  for (int k = 0; k < nc && !layout.isSigned; ++k) {
-    layout.isSigned = RowSamples(log, curveList[static_cast<std::size_t>(k)], capacity).Min() < 0.0;
-  }
-  if (layout.isSigned) {
-    layout.above = Rnd(2.0 * kChartPlotHeight / 3.0);
-    layout.below = Rnd(kChartPlotHeight / 3.0);
-    layout.zeroLine = kChartBottom - layout.below;
-  } else {
-    layout.above = kChartPlotHeight;
-    layout.below = kChartPlotHeight;
-    layout.zeroLine = kChartBottom;
-  }
-  return layout;
+  return ComputeChartScales(PlainView(log, curveList, curveCount, capacity, {})).layout;
 }
 
 ChartButtons ChartButtonVisibility(const TrajectoryLog& log, const ChartSettings& settings) {
@@ -120,16 +97,21 @@ ChartButtons ChartButtonVisibility(const TrajectoryLog& log, const ChartSettings
 ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
                         const std::array<int, kCurveListSize>& curveList, int curveCount,
                         int capacity, const ChartSettings& settings) {
+  return PaintChart(canvas, PlainView(log, curveList, curveCount, capacity, settings));
+}
+
+ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
   using namespace chart_colour;
-  const ChartButtons buttons = ChartButtonVisibility(log, settings);
-  capacity = ClampCapacity(capacity);
-  const ChartLayout layout = LayoutChart(log, curveList, curveCount, capacity);
+  const ChartScales s = ComputeChartScales(view);
+  const TrajectoryLog& log = *s.runs.front().log;
+  const ChartButtons buttons = ChartButtonVisibility(log, view.settings);
+  const ChartLayout& layout = s.layout;
   const int L = layout.left;
   const int Wp = layout.plotWidth;
   const int A = layout.axisSpacing;
   const int U = layout.above;
   const int Y0 = layout.zeroLine;
-  const Language language = settings.windowLanguage;
+  const Language language = view.settings.windowLanguage;
 
   canvas.SetPen(kBlack);
   canvas.SetBrush(kWhite);
@@ -144,12 +126,8 @@ ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
   }
   canvas.SetPen(kBlack);
 
-  const RowSamples abscissa(log, curveList[0], capacity);
-  const double xmax = abscissa.Max();
-  const double sx = Scale(Wp, xmax);
-
   canvas.SetBrush(kWhite);
-  if (const char* caption = AbscissaCaption(curveList[0], log.units, language)) {
+  if (const char* caption = AbscissaCaption(layout.abscissaRow, log.units, language)) {
     canvas.Text(L + Rnd(Wp / 2.0), kChartBottom + 30, QString::fromUtf8(caption), 0);
   }
   const int labelStep = Rnd(Wp / 8.0);
@@ -159,24 +137,26 @@ ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
   const int edgeRoom = (kChartWidth - 1 - lastX + labelStep) / 2 - 2;
   for (int j = 0; j <= 8; ++j) {
     const int room = j >= 7 ? std::min(labelStep - 4, edgeRoom) : labelStep - 4;
-    canvas.Text(L + j * labelStep - 8, kChartBottom + 9, Number(j * xmax / 8, 4), room);
+    canvas.Text(L + j * labelStep - 8, kChartBottom + 9,
+                FitLabel(s.from + j * (s.to - s.from) / 8, 4, room), room);
   }
+  // Before the curves: its white box must not hide data.
+  canvas.Text(L + 10, Y0 - 18, QString::fromUtf8(kBanner), 0);
 
   // Numbers right of an axis must end before the next axis to the right.
   const int labelRoom = A - 8;
-  std::vector<QPoint> points(static_cast<std::size_t>(capacity - 1));
+  std::vector<QPoint> points;
+  std::vector<QPoint> drawn;
+  const bool withLegend = s.runs.size() > 1;
   int ticks = kTopTicks;
   for (int k = 1; k < layout.listedRows; ++k) {
-    const int rowNumber = curveList[static_cast<std::size_t>(k)];
-    const RowSamples curve(log, rowNumber, capacity);
-    const double ymax = curve.Max();
-    const double ymin = curve.Min();
+    const CurveScale& curve = s.curves[static_cast<std::size_t>(k - 1)];
+    const int rowNumber = curve.row;
+    const double ymax = curve.ymax;
     int axisX = L - k * A;
-    double sy = 0.0;
-    if (ymin < 0.0) {
+    if (curve.isSigned) {
       const int lh = Rnd(0.9 * layout.below);
-      const double m = std::max(-ymin, ymax);
-      sy = Scale(lh, m);
+      const double m = std::max(-curve.ymin, ymax);
       ticks = kSignedTicks;
       const int t = Rnd(lh / static_cast<double>(kSignedTicks));
       const double v = std::isfinite(m) ? m / kSignedTicks : 0.0;
@@ -186,7 +166,7 @@ ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
         canvas.Line(axisX, Y0 - j * t, axisX + 3, Y0 - j * t);
         canvas.Line(axisX, Y0 + j * t, axisX + 3, Y0 + j * t);
         // Below the zero line the same text: the band already says the sign.
-        const QString label = Number(j * v, 3);
+        const QString label = FitLabel(j * v, 3, labelRoom);
         canvas.Text(axisX + 6, Y0 - j * t, label, labelRoom);
         canvas.Text(axisX + 6, Y0 + j * t, label, labelRoom);
       }
@@ -197,31 +177,41 @@ ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
       }
     } else {
       const int la = Rnd(0.9 * U);
-      sy = Scale(la, ymax);
       if (k == 1) {
         const int g = Rnd(U / static_cast<double>(ticks));
+        const int room = Rnd(A / 2.0) + 15;
         for (int j = 0; j <= ticks; ++j) {
           DrawMarker(canvas, L, Y0, 6, 10);
           canvas.SetBrush(kWhite);
           canvas.Line(L, Y0 - j * g, L - 3, Y0 - j * g);
           // Labels on the grid lines, read 1.1 times the axis scale.
           canvas.Text(L - 6 - Rnd(A / 2.0) - 13, Y0 - j * g - 5,
-                      Number(j * ymax / ticks * 1.1, 4), Rnd(A / 2.0) + 15);
+                      FitLabel(j * ymax / ticks * 1.1, 4, room), room);
         }
       } else {
         canvas.Line(axisX, Y0, axisX, Y0 - la);
         const int t = Rnd(la / static_cast<double>(ticks));
         for (int j = 0; j <= ticks; ++j) {
           canvas.Line(axisX, Y0 - j * t, axisX + 3, Y0 - j * t);
-          canvas.Text(axisX + 6, Y0 - j * t, Number(j * ymax / ticks, 4), labelRoom);
+          canvas.Text(axisX + 6, Y0 - j * t, FitLabel(j * ymax / ticks, 4, labelRoom), labelRoom);
         }
       }
       canvas.SetBrush(kWhite);
+      // A caption in parts (the square of kW/m2) continues where the previous part ends.
+      QPoint next;
+      bool firstPart = true;
       for (const PlacedCaption& caption :
            PositiveAxisCaption(rowNumber, log.units, language, k == 1)) {
-        int y = Y0 - la - 20 + caption.dy;
-        if (k == 1) y = ClearOfTopLabel(y, Y0 - ticks * Rnd(U / static_cast<double>(ticks)) - 5);
-        canvas.Text(axisX + 2 + caption.dx, y, QString::fromUtf8(caption.text), 0);
+        const QString text = QString::fromUtf8(caption.text);
+        QPoint at = next;
+        if (firstPart) {
+          int y = Y0 - la - 20 + caption.dy;
+          if (k == 1) y = ClearOfTopLabel(y, Y0 - ticks * Rnd(U / static_cast<double>(ticks)) - 5);
+          at = QPoint(axisX + 2 + caption.dx, y);
+        }
+        canvas.Text(at.x(), at.y(), text, 0);
+        next = QPoint(at.x() + ChartTextWidth(text), at.y() - kSuperscriptRise);
+        firstPart = false;
       }
     }
 
@@ -231,28 +221,14 @@ ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
     canvas.Ellipse(axisX - 6, Y0 - 6, axisX + 6, Y0 + 6);
     if (style != nullptr) DrawMarker(canvas, axisX, Y0, style->legendSize, style->legendShape);
 
-    for (int i = 1; i <= curve.size(); ++i) {
-      points[static_cast<std::size_t>(i - 1)] =
-          QPoint(L + Offset(abscissa[i] * sx), Y0 - Offset(curve[i] * sy));
-    }
-    // The curve starts on the plot's left edge.
-    const QPoint first = points.front();
-    points.front().setX(L);
-    canvas.SetPen(kBlack);
-    canvas.Polyline(points);
-    points.front() = first;
-
-    if (style != nullptr) {
-      const int interval = MarkerInterval(rowNumber);
-      for (int i = interval; i <= curve.size(); i += interval) {
-        const QPoint& p = points[static_cast<std::size_t>(i - 1)];
-        DrawMarker(canvas, p.x(), p.y(), style->curveSize, style->curveShape);
-      }
+    // Kept runs under the current one, which stays on top.
+    for (std::size_t run = s.runs.size(); run-- > 0;) {
+      DrawRunCurve(canvas, s, run, curve, points, withLegend ? &drawn : nullptr);
     }
     canvas.SetBrush(kWhite);
   }
 
-  canvas.Text(L + 10, Y0 - 18, QString::fromUtf8(kBanner), 0);
+  if (withLegend) PaintLegend(canvas, s, language, drawn);
   return buttons;
 }
 
@@ -326,13 +302,17 @@ void DrawMarker(QPainter& painter, int x, int y, int size, int shape) {
 ChartButtons DrawChart(const TrajectoryLog& log, const std::array<int, kCurveListSize>& curveList,
                        int curveCount, int capacity, const ChartSettings& settings,
                        QImage& picture) {
+  return DrawChart(PlainView(log, curveList, curveCount, capacity, settings), picture);
+}
+
+ChartButtons DrawChart(const ChartView& view, QImage& picture) {
   QImage fresh(kChartWidth, kChartHeight, QImage::Format_RGB32);
   fresh.fill(Qt::white);
   ChartButtons buttons;
   {
     QPainter painter(&fresh);
     PainterCanvas canvas(painter);
-    buttons = PaintChart(canvas, log, curveList, curveCount, capacity, settings);
+    buttons = PaintChart(canvas, view);
   }
   picture = std::move(fresh);
   return buttons;

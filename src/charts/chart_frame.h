@@ -14,6 +14,7 @@ class QPainter;
 namespace zarv {
 
 class ChartCanvas;
+struct ChartView;
 
 inline constexpr int kChartWidth = 700;
 inline constexpr int kChartHeight = 500;
@@ -33,6 +34,7 @@ struct ChartButtons {
 // The layout quantities of a chart, in pixels.
 struct ChartLayout {
   int listedRows = 0;   // Nc: abscissa and curves
+  int abscissaRow = 0;  // log row of the abscissa
   int left = 0;         // L: left edge of the plot
   int plotWidth = 0;    // Wp
   int axisSpacing = 0;  // A: distance between neighbouring curve axes
@@ -55,6 +57,11 @@ ChartButtons ChartButtonVisibility(const TrajectoryLog& log, const ChartSettings
 ChartButtons PaintChart(ChartCanvas& canvas, const TrajectoryLog& log,
                         const std::array<int, kCurveListSize>& curveList, int curveCount,
                         int capacity, const ChartSettings& settings);
+
+// The same with kept runs and zoom: kept runs are drawn in their colours under the current
+// run and named in a legend box; the scales cover every run shown.
+ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view);
+ChartButtons DrawChart(const ChartView& view, QImage& picture);
 
 // Draws one chart (abscissa curveList[0], curves curveList[1..curveCount-2]) into a
 // fresh 700 x 500 picture and, once finished, replaces `picture` with it.

@@ -255,7 +255,8 @@ TEST(ChartCaptions, OffsetsInTheDrawnChart) {
   // Six rows: L = 248, A = 47; heat flux on the second axis, velocity on the third.
   const RecordingCanvas c = Record(*log, {0, 3, 14, 1, 17, 2}, 7, russian);
   EXPECT_EQ(c.TextAt("q,кВт/м"), QPoint(248 - 94 + 2 - 2, 44));
-  EXPECT_EQ(c.TextAt("2"), QPoint(248 - 94 + 2 + 36, 44 - 16)) << "square of the metre";
+  EXPECT_EQ(c.TextAt("2"), QPoint(248 - 94 + 2 - 2 + ChartTextWidth("q,кВт/м"), 44 - 4))
+      << "square of the metre right after its caption, raised";
   EXPECT_EQ(c.TextAt("V,км/с"), QPoint(248 - 141 + 2, 44));
   EXPECT_EQ(c.TextAt("P/m, N/kg"), QPoint(248 - 188 + 2, 44 - 15));
   EXPECT_EQ(c.TextAt("t,с"), QPoint(248 + 216, 490));

@@ -1,0 +1,80 @@
+#include "charts/chart_view.h"
+
+#include <array>
+
+#include "trajectory/number_format.h"
+
+namespace zarv {
+
+namespace {
+
+// Distinct on white and from each other, none of them black.
+//                                   blue        red         green       orange
+//                                   purple      brown
+constexpr std::array<QRgb, kMaxKeptRuns> kPalette{0xFF1F5FD0, 0xFFD62728, 0xFF2CA02C, 0xFFFF8C0E,
+                                                  0xFF9467BD, 0xFF8C564B};
+
+// Size of one display unit in SI for each flagged row.
+double UnitSize(int rowNumber, const UnitFlags& units) {
+  constexpr double kKilo = 1000.0;
+  switch (rowNumber) {
+    case row::kTime:
+      return units.TimeUnit == 3 ? 3600.0 : units.TimeUnit == 2 ? 60.0 : 1.0;  // s
+    case row::kVelocity: return units.VelocityInKm == 1 ? kKilo : 1.0;          // m/s
+    case row::kDynamicPressure:
+      return units.PressureUnit == 2 ? 1.0e6 : units.PressureUnit == 1 ? kKilo : 1.0;  // Pa
+    case row::kAltitude: return units.AltitudeInKm == 1 ? kKilo : 1.0;  // m
+    case row::kRange: return units.RangeInKm == 1 ? kKilo : 1.0;        // m
+    case row::kThrust: return units.ThrustInKilo == 1 ? kKilo : 1.0;    // N
+    case row::kMass: return units.MassInKilo == 1 ? kKilo : 1.0;        // kg
+    default: return 1.0;
+  }
+}
+
+}  // namespace
+
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass) {
+  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass};
+}
+
+std::string KeptRunLabel(const std::string& name, double dt0) {
+  return name + ", dt0 = " + FormatGeneral(dt0);
+}
+
+QRgb KeptRunColour(int index) {
+  return kPalette[static_cast<std::size_t>(index) % kPalette.size()];
+}
+
+ChartView PlainView(const TrajectoryLog& log, const std::array<int, kCurveListSize>& curveList,
+                    int curveCount, int capacity, const ChartSettings& settings) {
+  ChartView view;
+  view.log = &log;
+  view.curveList = curveList;
+  view.curveCount = curveCount;
+  view.capacity = capacity;
+  view.settings = settings;
+  return view;
+}
+
+bool RunHasRow(int rowNumber, VehicleClass vehicleClass) {
+  if (rowNumber < 0 || rowNumber >= kRecordedRows) return false;
+  const bool aerostat = IsAerostat(vehicleClass);
+  switch (rowNumber) {
+    case row::kHeatFlux: return vehicleClass == VehicleClass::Reentry;
+    case row::kThrust:
+    case row::kThrustPerMass: return vehicleClass == VehicleClass::Rocket;
+    case row::kLiftMinusWeight:
+    case row::kLiftMinusWeightChart:
+    case row::kLiftForce:
+    case row::kEnvelopeVolume:
+    case row::kLiftForceCopy:
+    case row::kLiftLost: return aerostat;
+    default: return true;
+  }
+}
+
+double UnitFactor(int rowNumber, const UnitFlags& recorded, const UnitFlags& shown) {
+  return UnitSize(rowNumber, recorded) / UnitSize(rowNumber, shown);
+}
+
+}  // namespace zarv

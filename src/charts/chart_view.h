@@ -1,0 +1,66 @@
+#pragma once
+
+#include "trajectory/vehicle_class.h"
+
+#include <array>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include <QColor>
+
+#include "charts/chart_frame.h"
+#include "trajectory/trajectory_log.h"
+
+namespace zarv {
+
+// A finished run kept to be drawn again beside the current one.
+struct KeptRun {
+  std::shared_ptr<const TrajectoryLog> log;
+  std::string label;          // UTF-8, e.g. "Launcher V-2, dt0 = 0.001"
+  VehicleClass vehicleClass = VehicleClass::None;  // decides which class-specific rows it has
+};
+
+inline constexpr int kMaxKeptRuns = 6;
+
+// Copies the log, so that the next run may overwrite the original.
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass);
+
+// "<name>, dt0 = <step>", the step in the general format.
+std::string KeptRunLabel(const std::string& name, double dt0);
+
+// Curve colour of kept run `index` (0..5); the current run is black.
+QRgb KeptRunColour(int index);
+
+// An abscissa interval in the current run's display units.
+struct AbscissaRange {
+  double from = 0.0;
+  double to = 0.0;
+};
+
+// Everything a chart is drawn from. Without kept runs and zoom it is the plain chart.
+struct ChartView {
+  const TrajectoryLog* log = nullptr;  // the current run
+  std::array<int, kCurveListSize> curveList{};
+  int curveCount = 0;
+  int capacity = kSampleCapacity;
+  ChartSettings settings;           // language and the current run's class
+  std::string label;                // the current run in the legend; empty: a generic name
+  std::span<const KeptRun> kept;    // the first kMaxKeptRuns are drawn
+  std::optional<AbscissaRange> zoom;  // none, or an empty/invalid one: the full range
+};
+
+// The chart of a catalogue-style list on the current log alone.
+ChartView PlainView(const TrajectoryLog& log, const std::array<int, kCurveListSize>& curveList,
+                    int curveCount, int capacity, const ChartSettings& settings);
+
+// Whether a run of the class records the row (rows of other classes' physics hold zeros or
+// what an earlier run left).
+bool RunHasRow(int row, VehicleClass vehicleClass);
+
+// Factor that turns a value of the row recorded with `recorded` flags into the display unit
+// of `shown` flags (1 for rows without a unit flag).
+double UnitFactor(int row, const UnitFlags& recorded, const UnitFlags& shown);
+
+}  // namespace zarv
