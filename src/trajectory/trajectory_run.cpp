@@ -263,7 +263,7 @@ std::optional<RunFailure> TrajectoryRun::FindEndTime(const RunInputs& inputs, Ve
     Step(inputs, cls);
     ++steps;
     const RunState& s = state_;
-    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta)) return Diverged(s.t);
+    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return Diverged(s.t);
     peakAltitude = std::max(peakAltitude, s.H);
     peakSpeed = std::max(peakSpeed, s.V);
     peakNx = std::max(peakNx, std::abs(s.nx));
@@ -309,7 +309,7 @@ bool TrajectoryRun::AdvanceTo(const RunInputs& inputs, VehicleClass cls, long lo
     Step(inputs, cls);
     ++summary_.stepsComputed;
     const RunState& s = state_;
-    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta)) return false;
+    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return false;
   }
   return true;
 }
@@ -342,7 +342,7 @@ std::optional<RunFailure> TrajectoryRun::RecordPass(RunInputs& inputs, VehicleCl
       ++summary_.stepsComputed;
       ++taken;
       const RunState& s = state_;
-      if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta)) return Diverged(s.t);
+      if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return Diverged(s.t);
       if (takesSample(s.t)) Record(inputs, log);
       if ((taken & kPollMask) == 0 && poll.Cancelled(s.t / inputs.Tk)) return Cancelled();
     } while (Flying(inputs));
