@@ -104,7 +104,9 @@ class TrajectoryRun {
   bool Flying(const RunInputs& inputs) const;  // the stop test, negated
   std::optional<RunFailure> FindEndTime(const RunInputs& inputs, VehicleClass vehicleClass,
                                         bool keepCopies, RunPoll& poll, long long& steps);
-  void KeepCopy(long long step);  // before step + 1 of the first pass
+  // Before step + 1 of the first pass, step a multiple of the spacing; returns the step
+  // of the next copy.
+  long long KeepCopy(long long step);
   std::optional<RunFailure> RecordPass(RunInputs& inputs, VehicleClass vehicleClass,
                                        long long steps, TrajectoryLog& log, RunPoll& poll);
   // False when the state left the numbers on the way.
