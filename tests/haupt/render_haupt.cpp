@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
       zarv::TForm2 window(record, sink);
       window.showFromStartWindow();
       window.Button1Click();
+      while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       const QString name = QStringLiteral("haupt_class%1_%2.png")
                                .arg(vehicleClass)
                                .arg(QString::fromLatin1(kLanguageNames[language]));
