@@ -22,9 +22,10 @@ namespace zarv {
 namespace {
 
 // The bar over the chart area, and its parts inside it.
-constexpr PixelRect kRunPanel = {386, 360, 300, 66};    // px
-constexpr PixelRect kRunBar = {10, 10, 280, 20};        // px
-constexpr PixelRect kRunCancel = {90, 38, 120, 22};     // px
+constexpr PixelRect kRunPanel = {386, 356, 300, 80};    // px
+constexpr PixelRect kRunLabel = {10, 6, 280, 16};       // px
+constexpr PixelRect kRunBar = {10, 26, 280, 20};        // px
+constexpr PixelRect kRunCancel = {90, 52, 120, 22};     // px
 constexpr int kProgressTick = 100;                      // ms between looks at the run
 constexpr qint64 kQuietRun = 300;                       // ms a run goes without a bar
 
@@ -33,6 +34,9 @@ constexpr qint64 kQuietRun = 300;                       // ms a run goes without
 void TForm2::BuildRunPanel() {
   RunPanel = MakePanel(this, "RunPanel", kRunPanel, Qt::white);
   RunPanel->setFrameStyle(QFrame::Box | QFrame::Plain);
+  RunLabel = new QLabel(RunPanel);
+  Place(RunLabel, "RunLabel", kRunLabel);
+  RunLabel->setAlignment(Qt::AlignCenter);
   RunProgress = new QProgressBar(RunPanel);
   Place(RunProgress, "RunProgress", kRunBar);
   RunProgress->setTextVisible(true);
@@ -70,13 +74,13 @@ void TForm2::Button1Click() {
 void TForm2::ShowRunProgress() {
   if (!running() || runClock_.elapsed() < kQuietRun) return;
   const double progress = run_.progress();
+  RunLabel->setText(QString::fromUtf8(Texts().runBusy.in(WindowLanguage)));
   if (progress < 0.0) {
-    // No progress reported: a busy bar, still with the words.
+    // No progress reported yet: a busy bar.
     RunProgress->setRange(0, 0);
-    RunProgress->setFormat(QString::fromUtf8(Texts().runBusy.in(WindowLanguage)));
   } else {
     RunProgress->setRange(0, 100);
-    RunProgress->setFormat(QString::fromUtf8(Texts().runProgress.in(WindowLanguage)));
+    RunProgress->setFormat(QStringLiteral("%p%"));
     RunProgress->setValue(static_cast<int>(progress * 100.0));
   }
   if (RunPanel->isHidden()) {

@@ -152,6 +152,7 @@ class TForm2 : public QWidget {
       *Button18, *Button22, *Button27, *ButtonCya, *ButtonP;
   // Over the chart while a long run goes on.
   QFrame* RunPanel;
+  QLabel* RunLabel;
   QProgressBar* RunProgress;
   QPushButton* RunCancel;
 

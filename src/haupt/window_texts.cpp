@@ -65,8 +65,6 @@ constexpr WindowTexts kTexts{
     {"Поле \"%1\": \"%2\" не является числом. Расчёт не запущен.",
      "Feld \"%1\": \"%2\" ist keine Zahl. Die Rechnung wurde nicht gestartet.",
      "Field \"%1\": \"%2\" is not a number. The run has not started."},
-    // runProgress
-    {"Расчёт траектории: %p%", "Flugbahn wird berechnet: %p%", "Computing the trajectory: %p%"},
     // runBusy
     {"Расчёт траектории...", "Flugbahn wird berechnet...", "Computing the trajectory..."},
     // cancelRun

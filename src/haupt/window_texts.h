@@ -15,8 +15,7 @@ struct WindowTexts {
   LanguageText pictureSaveFailed;  // %1 file, %2 the reason
   LanguageText pictureNotEncoded;  // the reason when no PNG came out
   LanguageText fieldNotANumber;    // %1 the field's caption, %2 its text
-  LanguageText runProgress;        // progress bar format, %p the percentage
-  LanguageText runBusy;            // progress bar before the run reports any progress
+  LanguageText runBusy;            // over the progress bar
   LanguageText cancelRun;
 };
 
