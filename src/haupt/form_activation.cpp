@@ -11,10 +11,12 @@
 #include "charts/chart_catalogue.h"
 #include "flight_model/constants.h"
 #include "flight_model/standard_atmosphere.h"
+#include "trajectory/balloon_envelope.h"
 #include "haupt/field_text.h"
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
 #include "haupt/window_texts.h"
+#include "texts/form_captions.h"
 #include "scenario/program_info.h"
 
 namespace zarv {
@@ -23,27 +25,29 @@ namespace {
 
 constexpr int kLabelWidth = 111;  // px, every caption of the input column
 
-double SeaLevelDensity() {
-  double temperature = 0, pressure = 0, speedOfSound = 0, density = 0, viscosity = 0;
-  StandardAtmosphere(0.0, temperature, pressure, speedOfSound, density, viscosity);
-  return density;
-}
-
 }  // namespace
 
-void TForm2::ShowAeroFields() {
-  const bool constant = inputs_.AeroModel == 0.0;
+void TForm2::ShowAeroFields(double aeroModel) {
+  const bool constant = aeroModel == 0.0;
   for (QWidget* widget : {static_cast<QWidget*>(EdCx), static_cast<QWidget*>(EdCy),
                           static_cast<QWidget*>(Label13), static_cast<QWidget*>(Label11)})
     widget->setVisible(constant);
 }
 
 void TForm2::FormAktivate() {
-  const Scenario& r = record_;
-  const VehicleClass vehicleClass = VehicleClassFromRecord(r[sf::VehicleClass]);
-  const bool balloon = vehicleClass == VehicleClass::Balloon;
+  // The worker owns the calculation; the set-up follows when the run has ended.
+  if (running()) {
+    activationPending_ = true;
+    return;
+  }
+  // The one record -> inputs mapping; the fields show what it gives.
+  calc_.Load(record_);
+  const RunInputs in = calc_.inputs();
+  WindowClass = calc_.vehicleClass();
+  const bool balloon = WindowClass == VehicleClass::Balloon;
 
-  WindowLanguage = static_cast<int>(std::lround(r[sf::Language]));
+  WindowLanguage = LanguageFromRecord(record_[sf::Language]);
+  dialogLanguage_.Use(WindowLanguage);
   AerostatLatch = 0;
   setWindowTitle(QString::fromUtf8(kBanner));
   for (QLabel* label : {Label18, Label20, Label8, Label9, Label7, Label10, Label14, Label25,
@@ -51,99 +55,86 @@ void TForm2::FormAktivate() {
                         Label26}) {
     label->resize(kLabelWidth, label->height());
   }
-  if (vehicleClass == VehicleClass::Balloon || vehicleClass == VehicleClass::Airship) AerostatLatch = 1;
+  if (IsAerostat(WindowClass)) AerostatLatch = 1;
 
-  inputs_.AeroModel = r[sf::AeroModel];
   for (int item = 0; item < AeroBox1->count(); ++item) {
-    if (inputs_.AeroModel == item) {
+    if (in.AeroModel == item) {
       const QSignalBlocker quiet(AeroBox1);
       AeroBox1->setCurrentIndex(item);
     }
   }
-  ShowAeroFields();
+  ShowAeroFields(in.AeroModel);
 
-  inputs_.MassaStart = r[sf::MassaStart];
-  PutNumber(edMassaStart, r[sf::MassaStart]);
-  inputs_.H0 = r[sf::H0];
-  PutNumber(edH0, r[sf::H0]);
-  inputs_.V0 = r[sf::V0];
-  PutNumber(edV0, r[sf::V0]);
+  PutNumber(edMassaStart, in.MassaStart);
+  PutNumber(edH0, in.H0);
+  PutNumber(edV0, in.V0);
 
-  if (vehicleClass == VehicleClass::Reentry) {
-    inputs_.RSAT = r[sf::RSAT];
+  if (WindowClass == VehicleClass::Reentry) {
     EdRSAT->move(128, 50);
     Label26->move(16, 50);
-    PutNumber(EdRSAT, r[sf::RSAT]);
+    PutNumber(EdRSAT, in.RSAT);
   }
 
   Volumen_Start->setText(QStringLiteral("100000"));
 
-  inputs_.MassaStart = r[sf::MassaStart];
-  PutNumber(edMassaStart, r[sf::MassaStart]);
-  inputs_.S0 = r[sf::S0];
-  PutNumber(EdS0, r[sf::S0]);
-  inputs_.Cx = r[sf::Cx];
-  PutNumber(EdCx, r[sf::Cx]);
-  inputs_.Cy = r[sf::Cy];
-  PutNumber(EdCy, r[sf::Cy]);
-  inputs_.TTO = r[sf::TTO];
-  PutNumber(EdTTO, r[sf::TTO]);
-  PutNumber(edTk, r[sf::Tk]);
-  inputs_.Hk = r[sf::Hk];
-  PutNumber(edHkk, r[sf::Hk]);
-  inputs_.Vk = r[sf::Vk];
-  PutNumber(edVk, r[sf::Vk]);
-  PutNumber(eddt0, r[sf::dt0]);
-  PutNumber(edVwind, r[sf::Vwind]);
+  PutNumber(edMassaStart, in.MassaStart);
+  PutNumber(EdS0, in.S0);
+  PutNumber(EdCx, in.Cx);
+  PutNumber(EdCy, in.Cy);
+  PutNumber(EdTTO, in.TTO);
+  PutNumber(edTk, in.Tk);
+  PutNumber(edHkk, in.Hk);
+  PutNumber(edVk, in.Vk);
+  PutNumber(eddt0, in.dt0);
+  PutNumber(edVwind, in.Vwind);
 
   edVwind->show();
   Label7->show();
 
-  inputs_.Auftriebplus = 1.0;
-  PutNumber(EdAuftriebplus, 1.0);
-  inputs_.Gasverlust = 4.4;
-  PutNumber(EdGasverlust, 4.4);
+  PutNumber(EdAuftriebplus, in.Auftriebplus);
+  PutNumber(EdGasverlust, in.Gasverlust);
 
-  if (vehicleClass == VehicleClass::Projectile) Image8->show();
-  if (vehicleClass == VehicleClass::Balloon || vehicleClass == VehicleClass::Airplane) Image5->show();
-  if (vehicleClass == VehicleClass::Reentry) Image4->show();
-  if (vehicleClass == VehicleClass::Rocket) Image6->show();
+  if (WindowClass == VehicleClass::Projectile) Image8->show();
+  if (WindowClass == VehicleClass::Balloon || WindowClass == VehicleClass::Airplane) Image5->show();
+  if (WindowClass == VehicleClass::Reentry) Image4->show();
+  if (WindowClass == VehicleClass::Rocket) Image6->show();
 
-  if (vehicleClass == VehicleClass::Rocket) {
+  if (WindowClass == VehicleClass::Rocket) {
     EdMt->move(128, 30);
     EdMt->show();
-    PutNumber(EdMt, r[sf::Mt]);
+    PutNumber(EdMt, in.Mt);
     Label23->move(12, 30);
     Label23->show();
     EdMdv->move(128, 55);
-    PutNumber(EdMdv, r[sf::Mdv]);
+    PutNumber(EdMdv, in.Mdv);
     EdMdv->hide();
     Label22->move(12, 55);
     Label22->hide();
     EdIud->move(128, 80);
     EdIud->show();
-    PutNumber(EdIud, r[sf::Iud]);
+    PutNumber(EdIud, in.Iud);
     Label6->move(12, 80);
     Label6->show();
     EdSchub->move(128, 105);
     EdSchub->show();
-    PutNumber(EdSchub, r[sf::Schub]);
+    PutNumber(EdSchub, in.Schub);
     Label24->move(12, 105);
     Label24->show();
     ButtonP->show();
     Image7->show();
   }
 
-  if (vehicleClass == VehicleClass::Glider) {
-    EdiVopt->show();
+  // Only a glider has the speed; any other class would show the last glider's, unlabelled.
+  EdiVopt->setVisible(WindowClass == VehicleClass::Glider);
+  if (WindowClass == VehicleClass::Glider) {
     double temperature = 0, pressure = 0, speedOfSound = 0, density = 0, viscosity = 0;
-    StandardAtmosphere(inputs_.H0, temperature, pressure, speedOfSound, density, viscosity);
-    const double lift = inputs_.Cy * density * inputs_.S0;
-    Vopt = lift > 0.0 ? std::sqrt(2.0 * inputs_.MassaStart * kGravity / lift) : 0.0;
+    StandardAtmosphere(in.H0, temperature, pressure, speedOfSound, density, viscosity);
+    const double lift = in.Cy * density * in.S0;
+    Vopt = lift > 0.0 ? std::sqrt(2.0 * in.MassaStart * kGravity / lift) : 0.0;
     EdiVopt->setText(lift > 0.0 ? FieldText(Vopt, locale_) : QString());
   }
 
-  if (vehicleClass == VehicleClass::Reentry) {
+  if (WindowClass == VehicleClass::Reentry) {
     Label7->hide();
     edVwind->hide();
   }
@@ -162,28 +153,22 @@ void TForm2::FormAktivate() {
     Label27->show();
     EdGas->show();
     Label18->show();
-    if (LanguageFromRecord(WindowLanguage) == Language::English) SetCaption(Label18, QString::fromUtf8(kBalloonGasDensityEnglish));
-    inputs_.GasDichte = r[sf::GasDichte];
-    PutNumber(EdGas, r[sf::GasDichte]);
+    PutNumber(EdGas, in.GasDichte);
     EdHFlug->show();
     Label20->show();
-    if (LanguageFromRecord(WindowLanguage) == Language::English) SetCaption(Label20, QString::fromUtf8(kBalloonFlightAltitudeEnglish));
-    inputs_.HFlug = r[sf::HFlug];
-    PutNumber(EdHFlug, r[sf::HFlug]);
-    EdAuftriebplusChange();
+    PutNumber(EdHFlug, in.HFlug);
     // A gas no lighter than air carries nothing; the run will refuse it with its reason.
-    if (inputs_.GasDichte < SeaLevelDensity()) {
-      Envelope = ComputeBalloonEnvelope(inputs_.MassaStart, inputs_.GasDichte);
+    if (in.GasDichte < kSeaLevelDensity) {
+      Envelope = ComputeBalloonEnvelope(in.MassaStart, in.GasDichte);
       PutText(EdS0, FieldText4(Envelope.area, locale_));
-      inputs_.S0 = Envelope.areaShown;
       Volumen_Start->setText(FieldText4(Envelope.volume, locale_));
     }
   }
 
   ShowWingLoading();
 
-  if (r[sf::Cy] != 0.0) Button14->show();
-  if (vehicleClass == VehicleClass::Reentry && FindChart("Button17")) Button17->show();
+  if (in.Cy != 0.0) Button14->show();
+  if (WindowClass == VehicleClass::Reentry && FindChart("Button17")) Button17->show();
 
   Label7->hide();
   edVwind->hide();
@@ -191,7 +176,7 @@ void TForm2::FormAktivate() {
 
 void TForm2::ApplyCaptions() {
   for (const CaptionRow& row : CaptionTable()) {
-    const char* text = CaptionFor(row, WindowLanguage);
+    const char* text = ControlCaption(row.control, WindowLanguage, WindowClass);
     if (!text) continue;
     QWidget* control = findChild<QWidget*>(QString::fromLatin1(row.control));
     if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -201,19 +186,20 @@ void TForm2::ApplyCaptions() {
       FitButton(button);
     }
   }
-  const WindowTexts& texts = TextsFor(WindowLanguage);
-  Memo1->setPlainText(QString::fromUtf8(texts.usageTerms));
-  Memo2->setPlainText(QString::fromUtf8(texts.troubleshooting));
+  Memo1->setPlainText(QString::fromUtf8(Texts().usageTerms.in(WindowLanguage)));
+  Memo2->setPlainText(QString::fromUtf8(Texts().troubleshooting.in(WindowLanguage)));
+  RunCancel->setText(QString::fromUtf8(Texts().cancelRun.in(WindowLanguage)));
 }
 
 void TForm2::ShowWingLoading() {
   // No class or no area: nothing to divide, so the box stays empty.
-  if (record_[sf::VehicleClass] == 0.0 || inputs_.S0 == 0.0) {
+  const RunInputs& in = calc_.inputs();
+  if (WindowClass == VehicleClass::None || in.S0 == 0.0) {
     WingLoading = 0.0;
     EdBelastung->clear();
     return;
   }
-  WingLoading = inputs_.MassaStart / inputs_.S0;
+  WingLoading = in.MassaStart / in.S0;
   EdBelastung->setText(FieldText4(WingLoading, locale_));
 }
 

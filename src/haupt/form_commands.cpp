@@ -1,5 +1,6 @@
-// The commands: START, the text panels, MAIN, QUIT, the chart buttons and the chart
+// The commands: the text panels, MAIN, QUIT, the chart buttons and the chart
 // picture's menu.
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,8 +15,7 @@
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
 #include "haupt/window_texts.h"
-#include "trajectory/result_file.h"
-#include "texts/run_messages.h"
+#include "trajectory/file_writer.h"
 
 namespace zarv {
 
@@ -25,32 +25,6 @@ constexpr int kBlankWidth = 770;   // px, the empty picture MAIN leaves
 constexpr int kBlankHeight = 515;  // px
 
 }  // namespace
-
-void TForm2::Button1Click() {
-  Memo1->hide();
-  Memo2->hide();
-  Panel6->lower();
-
-  // Fine steps make long runs; the cursor says the window is busy, not frozen.
-  QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const std::optional<RunFailure> error = run_.Run(inputs_, VehicleClassFromRecord(record_[sf::VehicleClass]), log_);
-  QGuiApplication::restoreOverrideCursor();
-  if (error) {
-    messages_.ShowError(QString::fromStdString(DescribeRunFailure(*error, LanguageFromRecord(WindowLanguage))));
-    return;
-  }
-  if (VehicleClassFromRecord(record_[sf::VehicleClass]) == VehicleClass::Balloon) PutText(EdS0, FieldText4(inputs_.S0, locale_));
-  ShowWingLoading();
-
-  const FileWriteResult written = WriteResultFile(log_);
-  if (!written.ok) {
-    messages_.ShowError(QString::fromUtf8(TextsFor(WindowLanguage).fileWriteFailed)
-                            .arg(QString::fromStdString(written.path.string()),
-                                 QString::fromStdString(written.reason)));
-    return;
-  }
-  ShowChart(log_.CurveList, log_.CurveCount);
-}
 
 void TForm2::Button19Click() {
   Memo1->show();
@@ -63,6 +37,7 @@ void TForm2::ButtonHELPClick() {
 }
 
 void TForm2::Button5Click() {
+  StopRun();
   Memo1->hide();
   Memo2->hide();
   Image7->hide();
@@ -76,6 +51,7 @@ void TForm2::Button5Click() {
   QImage blank(kBlankWidth, kBlankHeight, QImage::Format_RGB32);
   blank.fill(Qt::white);
   ShowPicture(blank);
+  chartShown_ = false;
   // The picture comes to the front of the other pictures; the text panels stay above it.
   Image1->raise();
   Memo1->raise();
@@ -86,6 +62,7 @@ void TForm2::Button5Click() {
 }
 
 void TForm2::Button16Click() {
+  StopRun();
   Memo1->hide();
   Memo2->hide();
   emit quitRequested();
@@ -99,23 +76,26 @@ void TForm2::ShowPicture(const QImage& picture) {
 
 void TForm2::ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
   ChartSettings settings;
-  settings.windowLanguage = LanguageFromRecord(WindowLanguage);
-  settings.vehicleClass = VehicleClassFromRecord(record_[sf::VehicleClass]);
+  settings.windowLanguage = WindowLanguage;
+  settings.vehicleClass = WindowClass;
   QImage picture;
   const ChartButtons buttons =
-      DrawChart(log_, curveList, curveCount, kSampleCapacity, settings, picture);
+      DrawChart(calc_.log(), curveList, curveCount, kSampleCapacity, settings, picture);
   for (QPushButton* button : {ButtonCya, Button6, Button11, Button14})
     button->setVisible(buttons.liftCharts);
   Button18->setVisible(buttons.balloonChart);
   ShowPicture(picture);
+  chartShown_ = true;
 }
 
 void TForm2::DrawCatalogueChart(const char* buttonName) {
   const ChartEntry* chart = FindChart(buttonName);
-  if (!chart) return;
-  log_.CurveList = chart->curveList;
-  log_.CurveCount = chart->curveCount;
-  ShowChart(log_.CurveList, log_.CurveCount);
+  // The log is the worker's during a run.
+  if (!chart || running()) return;
+  TrajectoryLog& log = calc_.log();
+  log.CurveList = chart->curveList;
+  log.CurveCount = chart->curveCount;
+  ShowChart(log.CurveList, log.CurveCount);
 }
 
 void TForm2::Button2Click() { DrawCatalogueChart("Button2"); }
@@ -138,27 +118,41 @@ void TForm2::ButtonCyaClick() { DrawCatalogueChart("ButtonCya"); }
 void TForm2::ButtonPClick() { DrawCatalogueChart("ButtonP"); }
 
 QMenu* TForm2::makeChartMenu(QWidget* parent) {
-  const WindowTexts& texts = TextsFor(WindowLanguage);
+  const WindowTexts& texts = Texts();
   auto* menu = new QMenu(parent);
-  QAction* save = menu->addAction(QString::fromUtf8(texts.savePicture), this,
+  QAction* save = menu->addAction(QString::fromUtf8(texts.savePicture.in(WindowLanguage)), this,
                                   &TForm2::SaveChartPicture);
-  QAction* copy = menu->addAction(QString::fromUtf8(texts.copyPicture), this,
+  QAction* copy = menu->addAction(QString::fromUtf8(texts.copyPicture.in(WindowLanguage)), this,
                                   &TForm2::CopyChartPicture);
-  save->setEnabled(!chartPicture_.isNull());
-  copy->setEnabled(!chartPicture_.isNull());
+  save->setEnabled(chartShown_);
+  copy->setEnabled(chartShown_);
   return menu;
 }
 
 void TForm2::SaveChartPicture() {
-  const WindowTexts& texts = TextsFor(WindowLanguage);
-  QString path = askSavePath_(this, QString::fromUtf8(texts.savePicture),
-                              QString::fromUtf8(texts.pictureFilter));
+  if (!chartShown_) return;
+  const WindowTexts& texts = Texts();
+  QString path = askSavePath_(this, QString::fromUtf8(texts.savePicture.in(WindowLanguage)),
+                              QString::fromUtf8(texts.pictureFilter.in(WindowLanguage)));
   if (path.isEmpty()) return;
   if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
-  if (!chartPicture_.save(path, "PNG"))
-    messages_.ShowError(QString::fromUtf8(texts.pictureSaveFailed).arg(path));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QString reason;
+  if (!chartPicture_.save(&buffer, "PNG")) {
+    reason = QString::fromUtf8(texts.pictureNotEncoded.in(WindowLanguage));
+  } else {
+    const FileWriteResult written = WriteWholeFile(path.toStdString(),
+                                                   std::string_view(bytes.constData(), bytes.size()));
+    if (written.ok) return;
+    reason = QString::fromStdString(written.reason);
+  }
+  messages_.ShowError(QString::fromUtf8(texts.pictureSaveFailed.in(WindowLanguage)).arg(path, reason));
 }
 
-void TForm2::CopyChartPicture() { QGuiApplication::clipboard()->setImage(chartPicture_); }
+void TForm2::CopyChartPicture() {
+  if (chartShown_) QGuiApplication::clipboard()->setImage(chartPicture_);
+}
 
 }  // namespace zarv

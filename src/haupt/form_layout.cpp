@@ -341,8 +341,8 @@ void TForm2::BuildCommands() {
     memo->hide();
     this->*place.member = memo;
   }
-  Memo1->setPlainText(QString::fromUtf8(TextsFor(WindowLanguage).usageTerms));
-  Memo2->setPlainText(QString::fromUtf8(TextsFor(WindowLanguage).troubleshooting));
+  Memo1->setPlainText(QString::fromUtf8(Texts().usageTerms.in(WindowLanguage)));
+  Memo2->setPlainText(QString::fromUtf8(Texts().troubleshooting.in(WindowLanguage)));
 }
 
 }  // namespace zarv

@@ -39,6 +39,7 @@ TForm2::TForm2(Scenario& record, MessageSink& messages, QWidget* parent)
   BuildFields();
   BuildChartButtons();
   BuildCommands();
+  BuildRunPanel();
 
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm2::ProgramFocusMoved);
 }

@@ -1,18 +1,24 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLocale>
 #include <QPointer>
 #include <QWidget>
 
 #include "charts/chart_frame.h"
+#include "haupt/background_run.h"
+#include "haupt/dialog_language.h"
+#include "scenario/calculation.h"
 #include "scenario/scenario.h"
+#include "texts/language.h"
 #include "trajectory/balloon_envelope.h"
 #include "trajectory/run_inputs.h"
 #include "trajectory/trajectory_log.h"
-#include "trajectory/trajectory_run.h"
+#include "trajectory/vehicle_class.h"
 
 class QComboBox;
 class QFrame;
@@ -20,7 +26,9 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
+class QTimer;
 class QWindow;
 
 namespace zarv {
@@ -77,7 +85,7 @@ class TForm2 : public QWidget {
   void AeroBox1Change();
 
   // Commands.
-  void Button1Click();     // START
+  void Button1Click();     // START: a run on the worker thread, ignored while one is on
   void Button19Click();    // I N F
   void ButtonHELPClick();  // H E L P
   void Button5Click();     // MAIN
@@ -108,10 +116,18 @@ class TForm2 : public QWidget {
   void SaveChartPicture();
   void CopyChartPicture();
 
-  const RunInputs& inputs() const { return inputs_; }
-  const TrajectoryLog& log() const { return log_; }
+  // Esc or the progress bar's button: the run stops and changes nothing.
+  void CancelRun();
+  bool running() const { return run_.running(); }
+
+  // Read only between runs.
+  const RunInputs& inputs() const { return calc_.inputs(); }
+  const TrajectoryLog& log() const { return calc_.log(); }
   const QImage& chartPicture() const { return chartPicture_; }
-  int WindowLanguage = 2;
+  bool chartShown() const { return chartShown_; }
+  bool dialogTranslation() const { return dialogLanguage_.installed(); }
+  Language WindowLanguage = Language::German;
+  VehicleClass WindowClass = VehicleClass::None;
   int AerostatLatch = 0;
   double Vopt = 0.0;          // m/s, glider speed at which lift equals weight
   double WingLoading = 0.0;   // kg/m2
@@ -134,10 +150,17 @@ class TForm2 : public QWidget {
   QPushButton *Button2, *Button3, *Button4, *Button6, *Button7, *Button8, *Button9,
       *Button10, *Button11, *Button12, *Button13, *Button14, *Button15, *Button17,
       *Button18, *Button22, *Button27, *ButtonCya, *ButtonP;
+  // Over the chart while a long run goes on.
+  QFrame* RunPanel;
+  QLabel* RunLabel;
+  QProgressBar* RunProgress;
+  QPushButton* RunCancel;
 
  signals:
   void mainRequested();
   void quitRequested();
+  // A run ended, drawn, refused or cancelled.
+  void runEnded();
 
  private:
   using Handler = void (TForm2::*)();
@@ -147,12 +170,20 @@ class TForm2 : public QWidget {
   void BuildCommands();
   void BuildChartButtons();
   void BuildPictures();
+  void BuildRunPanel();
 
   // Sets a field's text so that its change handler runs, also when the text is unchanged.
   void PutText(QLineEdit* field, const QString& text);
   void PutNumber(QLineEdit* field, double value);
   void StoreField(QLineEdit* field, double& input);
-  void ShowAeroFields();
+  void ShowAeroFields(double aeroModel);
+  // The number of every shown field; false, with the message and the focus on the first
+  // field that holds none.
+  bool ReadFields();
+  void RunEnded();
+  void ShowRunProgress();
+  // MAIN and QUIT stop a run first.
+  void StopRun();
   void ApplyCaptions();
   void ShowWingLoading();
   void DrawCatalogueChart(const char* buttonName);
@@ -163,10 +194,17 @@ class TForm2 : public QWidget {
   Scenario& record_;
   MessageSink& messages_;
   QLocale locale_;
-  RunInputs inputs_;
-  TrajectoryLog log_;
-  TrajectoryRun run_;
+  Calculation calc_;
+  BackgroundRun run_;
+  // What a cancelled run puts back.
+  RunInputs inputsBeforeRun_;
+  std::unique_ptr<TrajectoryLog> logBeforeRun_;
+  QTimer* progressTimer_;
+  QElapsedTimer runClock_;
   QImage chartPicture_;
+  bool chartShown_ = false;
+  bool activationPending_ = false;
+  DialogLanguage dialogLanguage_;
   QPointer<QWidget> startWindow_;
   QPointer<QWindow> lastProgramWindow_;
   SavePathAsker askSavePath_;

@@ -6,6 +6,8 @@
 #include "haupt/field_text.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "haupt/window_texts.h"
+#include "texts/form_captions.h"
 
 namespace zarv {
 
@@ -27,40 +29,62 @@ void TForm2::PutNumber(QLineEdit* field, double value) {
 void TForm2::StoreField(QLineEdit* field, double& input) {
   const QString text = field->text();
   if (const std::optional<double> value = ParseFieldNumber(text, locale_)) {
-    input = *value;
+    // The worker owns the inputs during a run; START reads the field again anyway.
+    if (!running()) input = *value;
   } else {
     messages_.ShowError(NotAFloatMessage(text));
   }
 }
 
-void TForm2::EdGasChange() { StoreField(EdGas, inputs_.GasDichte); }
-void TForm2::EdHFlugChange() { StoreField(EdHFlug, inputs_.HFlug); }
-void TForm2::EdGasverlustChange() { StoreField(EdGasverlust, inputs_.Gasverlust); }
-void TForm2::EdAuftriebplusChange() { StoreField(EdAuftriebplus, inputs_.Auftriebplus); }
-void TForm2::EdMtChange() { StoreField(EdMt, inputs_.Mt); }
-void TForm2::EdMdvChange() { StoreField(EdMdv, inputs_.Mdv); }
-void TForm2::EdIudChange() { StoreField(EdIud, inputs_.Iud); }
-void TForm2::EdSchubChange() { StoreField(EdSchub, inputs_.Schub); }
-void TForm2::EdRSATChange() { StoreField(EdRSAT, inputs_.RSAT); }
-void TForm2::EdCxChange() { StoreField(EdCx, inputs_.Cx); }
-void TForm2::EdCyChange() { StoreField(EdCy, inputs_.Cy); }
-void TForm2::edMassaStartChange() { StoreField(edMassaStart, inputs_.MassaStart); }
-void TForm2::EdS0Change() { StoreField(EdS0, inputs_.S0); }
-void TForm2::edVwindChange() { StoreField(edVwind, inputs_.Vwind); }
-void TForm2::eddt0Change() { StoreField(eddt0, inputs_.dt0); }
-void TForm2::EdTTOChange() { StoreField(EdTTO, inputs_.TTO); }
-void TForm2::edH0Change() { StoreField(edH0, inputs_.H0); }
-void TForm2::edV0Change() { StoreField(edV0, inputs_.V0); }
-void TForm2::edTkChange() { StoreField(edTk, inputs_.Tk); }
-void TForm2::edHkkChange() { StoreField(edHkk, inputs_.Hk); }
-void TForm2::edVkChange() { StoreField(edVk, inputs_.Vk); }
+bool TForm2::ReadFields() {
+  RunInputs& in = calc_.inputs();
+  for (const InputField& place : InputFields()) {
+    auto* field = findChild<QLineEdit*>(QString::fromLatin1(place.field));
+    // Hidden fields keep what the activation gave them.
+    if (field == nullptr || field->isHidden()) continue;
+    const std::optional<double> value = ParseFieldNumber(field->text(), locale_);
+    if (!value) {
+      const std::string caption = InputCaption(place.input, WindowLanguage, WindowClass);
+      messages_.ShowError(QString::fromUtf8(Texts().fieldNotANumber.in(WindowLanguage))
+                              .arg(QString::fromStdString(caption), field->text()));
+      field->setFocus(Qt::OtherFocusReason);
+      field->selectAll();
+      return false;
+    }
+    *RunInputByName(in, place.input) = *value;
+  }
+  if (AeroBox1->currentIndex() >= 0) in.AeroModel = AeroBox1->currentIndex();
+  return true;
+}
+
+void TForm2::EdGasChange() { StoreField(EdGas, calc_.inputs().GasDichte); }
+void TForm2::EdHFlugChange() { StoreField(EdHFlug, calc_.inputs().HFlug); }
+void TForm2::EdGasverlustChange() { StoreField(EdGasverlust, calc_.inputs().Gasverlust); }
+void TForm2::EdAuftriebplusChange() { StoreField(EdAuftriebplus, calc_.inputs().Auftriebplus); }
+void TForm2::EdMtChange() { StoreField(EdMt, calc_.inputs().Mt); }
+void TForm2::EdMdvChange() { StoreField(EdMdv, calc_.inputs().Mdv); }
+void TForm2::EdIudChange() { StoreField(EdIud, calc_.inputs().Iud); }
+void TForm2::EdSchubChange() { StoreField(EdSchub, calc_.inputs().Schub); }
+void TForm2::EdRSATChange() { StoreField(EdRSAT, calc_.inputs().RSAT); }
+void TForm2::EdCxChange() { StoreField(EdCx, calc_.inputs().Cx); }
+void TForm2::EdCyChange() { StoreField(EdCy, calc_.inputs().Cy); }
+void TForm2::edMassaStartChange() { StoreField(edMassaStart, calc_.inputs().MassaStart); }
+void TForm2::EdS0Change() { StoreField(EdS0, calc_.inputs().S0); }
+void TForm2::edVwindChange() { StoreField(edVwind, calc_.inputs().Vwind); }
+void TForm2::eddt0Change() { StoreField(eddt0, calc_.inputs().dt0); }
+void TForm2::EdTTOChange() { StoreField(EdTTO, calc_.inputs().TTO); }
+void TForm2::edH0Change() { StoreField(edH0, calc_.inputs().H0); }
+void TForm2::edV0Change() { StoreField(edV0, calc_.inputs().V0); }
+void TForm2::edTkChange() { StoreField(edTk, calc_.inputs().Tk); }
+void TForm2::edHkkChange() { StoreField(edHkk, calc_.inputs().Hk); }
+void TForm2::edVkChange() { StoreField(edVk, calc_.inputs().Vk); }
 void TForm2::Volumen_StartChange() {}
 
 void TForm2::AeroBox1Change() {
   const int item = AeroBox1->currentIndex();
   if (item < 0) return;
-  inputs_.AeroModel = item;
-  ShowAeroFields();
+  if (!running()) calc_.inputs().AeroModel = item;
+  ShowAeroFields(item);
 }
 
 }  // namespace zarv

@@ -1,25 +1,24 @@
 #pragma once
 
-#include <span>
-
-#include <QString>
-
-#include "texts/form_captions.h"
+#include "texts/language.h"
 
 namespace zarv {
 
-// Texts of the window that are ours, not the designed captions.
+// Texts of the calculation window that are ours, not the designed captions.
 struct WindowTexts {
-  const char* usageTerms;       // Memo1
-  const char* troubleshooting;  // Memo2
-  const char* savePicture;      // chart context menu
-  const char* copyPicture;
-  const char* pictureFilter;    // file dialog filter
-  const char* fileWriteFailed;  // %1 file, %2 the system's reason
-  const char* pictureSaveFailed;  // %1 file
+  LanguageText usageTerms;         // Memo1
+  LanguageText troubleshooting;    // Memo2
+  LanguageText savePicture;        // chart context menu
+  LanguageText copyPicture;
+  LanguageText pictureFilter;      // file dialog filter
+  LanguageText fileWriteFailed;    // %1 file, %2 the system's reason
+  LanguageText pictureSaveFailed;  // %1 file, %2 the reason
+  LanguageText pictureNotEncoded;  // the reason when no PNG came out
+  LanguageText fieldNotANumber;    // %1 the field's caption, %2 its text
+  LanguageText runBusy;            // over the progress bar
+  LanguageText cancelRun;
 };
 
-// Texts for a language code; anything outside 1..3 reads as German, the designed language.
-const WindowTexts& TextsFor(int language);
+const WindowTexts& Texts();
 
 }  // namespace zarv

@@ -70,9 +70,14 @@ void TForm1::ClassChosen(QGroupBox* list) {
   const int index = CheckedIndex(list);
   if (index < 0) return;
   StartClass = index + 1;
-  if (QListWidget* presets = PresetListOf(StartClass)) presets->show();
+  QListWidget* presets = PresetListOf(StartClass);
+  if (presets) presets->show();
   Panel4->show();
   BitBtn1->show();
+  // Hiding the class list would hand its focus on to the preset list, which then marks a
+  // row as if it had been clicked; no row is chosen until the user clicks one.
+  BitBtn1->setFocus(Qt::OtherFocusReason);
+  if (presets) presets->setCurrentItem(nullptr);
   list->hide();
   Panel1->hide();
   Panel3->hide();
@@ -107,6 +112,7 @@ QListWidget* TForm1::PresetListOf(int vehicleClass) const {
 
 void TForm1::BitBtn1Click() {
   for (QListWidget* box : PresetListBoxes()) {
+    box->setCurrentItem(nullptr);
     box->clearSelection();
     box->hide();
   }

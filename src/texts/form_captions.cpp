@@ -1,37 +1,45 @@
 #include "texts/form_captions.h"
 
-#include <cstring>
 
 namespace zarv {
 namespace {
 
-// Control captions: object name, German (designed), Russian, English.
+// Control captions: object name; Russian, German (designed), English.
 constexpr CaptionRow kCaptions[] = {
-    {"Label10",  "Integrationsschritt, s",               "t интегр.,с",             "step of integration, s"},
-    {"Label19",  "Flache, So, m2",                       "So, м2",                  "lifting area,So,m2"},
-    {"Label8",   "Gewicht, mo,kg",                       "m0, кг",                  "mass, mo,kg"},
-    {"Label3",   "Zeit, s",                              "Время, t,с",              "time,s"},
-    {"Label2",   "Hohe, H, m ",                          "Высота, H, м",            "altitude,H,m"},
-    {"Label4",   "Geschwindigkeit, Vk, m/s",             "Скорость, V, м/c",        "velocity,V,m/s"},
-    {"Label14",  "Bahnwinkel,  Qo, grad",                "Qo,град",                 "angle,Qo,grad"},
-    {"Label11",  "Ca",                                   "Cy",                      "Cl"},
-    {"Label13",  "Cw",                                   "Cx",                      "Cd"},
-    {"Label12",  "Anfangsbedingungen ",                  "Начальные условия",       "entry conditions"},
-    {"Label1",   "Endbedingungen",                       "Конечные условия",        "terminal conditions"},
-    {"Label25",  "Hohe, Ho, m",                          "Высота,Ho,м",             "altitude,Ho,m"},
-    {"edV",      "Geschwindigkeit, Vo, m/s",             "Скорость,Vo,м/c",         "velocity,Vo,m/s"},
-    {"Label7",   "Windgeschwindigkeit  Vw, m/s",         "Скорость ветра,Vw, m/s",  "windspeed,Vw,m/s"},
-    {"Button12", "W=f(t)",                               "X=f(t)",                  "Drag=f(t)"},
-    {"Button14", "A=f(t)",                               "Y=f(t)",                  "Lift=f(t)"},
-    {"Label23",  "Treibstoffmasse, kg",                  "mt,kg",                   "fuel,mt,kg"},
-    {"Label6",   "Isp, N*s/kg = (s*9,8)",                "Iуд,N*s/kg",              "impulse,Isp,N*s/kg"},
-    {"Label22",  "Triebwerkmasse (ohne Treibstoff), kg", "md,kg",                   "engine,md,kg"},
-    {"Label24",  "Schub, N",                             "Тяга,P,N",                "thrust,P,N"},
-    {"Label18",  "Gasdichte, kg/m3",                     "Плотность газа,kg/m3",    "gas density,kg/m3"},
-    {"Label20",  "Flughohe, m",                          "Высота полета,m",         "height of flight,m"},
-    {"Label27",  "Auftrieb/Masse, %",                    "Y аэр. / Вес, %",         "lift/weight"},
-    {"Label28",  "Gasverlust, (L/m2) 24h",               "Потеря газа, L/m2 24h",   "gas loss, L/m2 24h"},
-    {"Label26",  "Radius, m",                            "R затупления,м",          nullptr},
+    {"Label10",   {"t интегр.,с",             "Integrationsschritt, s",                "step of integration, s"}},
+    {"Label19",   {"So, м2",                  "Flache, So, m2",                        "lifting area,So,m2"}},
+    {"Label8",    {"m0, кг",                  "Gewicht, mo,kg",                        "mass, mo,kg"}},
+    {"Label3",    {"Время, t,с",              "Zeit, s",                               "time,s"}},
+    {"Label2",    {"Высота, H, м",            "Hohe, H, m ",                           "altitude,H,m"}},
+    {"Label4",    {"Скорость, V, м/c",        "Geschwindigkeit, Vk, m/s",              "velocity,V,m/s"}},
+    {"Label14",   {"Qo,град",                 "Bahnwinkel,  Qo, grad",                 "angle,Qo,grad"}},
+    {"Label11",   {"Cy",                      "Ca",                                    "Cl"}},
+    {"Label13",   {"Cx",                      "Cw",                                    "Cd"}},
+    {"Label12",   {"Начальные условия",       "Anfangsbedingungen ",                   "entry conditions"}},
+    {"Label1",    {"Конечные условия",        "Endbedingungen",                        "terminal conditions"}},
+    {"Label25",   {"Высота,Ho,м",             "Hohe, Ho, m",                           "altitude,Ho,m"}},
+    {"edV",       {"Скорость,Vo,м/c",         "Geschwindigkeit, Vo, m/s",              "velocity,Vo,m/s"}},
+    {"Label7",    {"Скорость ветра,Vw, m/s",  "Windgeschwindigkeit  Vw, m/s",          "windspeed,Vw,m/s"}},
+    {"Button12",  {"X=f(t)",                  "W=f(t)",                                "Drag=f(t)"}},
+    {"Button14",  {"Y=f(t)",                  "A=f(t)",                                "Lift=f(t)"}},
+    {"Label23",   {"mt,kg",                   "Treibstoffmasse, kg",                   "fuel,mt,kg"}},
+    {"Label6",    {"Iуд,N*s/kg",              "Isp, N*s/kg = (s*9,8)",                 "impulse,Isp,N*s/kg"}},
+    {"Label22",   {"md,kg",                   "Triebwerkmasse (ohne Treibstoff), kg",  "engine,md,kg"}},
+    {"Label24",   {"Тяга,P,N",                "Schub, N",                              "thrust,P,N"}},
+    {"Label18",   {"Плотность газа,kg/m3",    "Gasdichte, kg/m3",                      "gas density,kg/m3"}},
+    {"Label20",   {"Высота полета,m",         "Flughohe, m",                           "height of flight,m"}},
+    {"Label27",   {"Y аэр. / Вес, %",         "Auftrieb/Masse, %",                     "lift/weight"}},
+    {"Label28",   {"Потеря газа, L/m2 24h",   "Gasverlust, (L/m2) 24h",                "gas loss, L/m2 24h"}},
+    {"Label26",   {"R затупления,м",          "Radius, m",                             nullptr}},
+};
+
+// Inputs a user chooses elsewhere than in a field of the calculation window.
+struct OtherInput {
+  const char* input;
+  LanguageText caption;
+};
+constexpr OtherInput kOtherInputs[] = {
+    {"VehicleClass", {"класс аппарата", "Fahrzeugklasse", "vehicle class"}},
 };
 
 // Input, edit field, caption label.
@@ -75,12 +83,16 @@ std::string Squeezed(const char* text) {
 
 std::span<const CaptionRow> CaptionTable() { return kCaptions; }
 
-const char* CaptionFor(const CaptionRow& row, int language) {
-  switch (language) {
-    case 1: return row.russian;
-    case 3: return row.english;
-    default: return row.german;
+const char* ControlCaption(std::string_view control, Language language,
+                           VehicleClass vehicleClass) {
+  if (language == Language::English && vehicleClass == VehicleClass::Balloon) {
+    if (control == "Label18") return kBalloonGasDensityEnglish;
+    if (control == "Label20") return kBalloonFlightAltitudeEnglish;
   }
+  for (const CaptionRow& row : kCaptions) {
+    if (control == row.control) return row.text.in(language);
+  }
+  return nullptr;
 }
 
 std::span<const InputField> InputFields() { return kInputFields; }
@@ -93,18 +105,14 @@ const InputField* FindInputField(std::string_view input) {
 }
 
 std::string InputCaption(std::string_view input, Language language, VehicleClass vehicleClass) {
+  for (const OtherInput& other : kOtherInputs) {
+    if (input == other.input) return other.caption.in(language);
+  }
   const InputField* field = FindInputField(input);
   if (field == nullptr || field->label == nullptr) return std::string(input);
-  if (language == Language::English && vehicleClass == VehicleClass::Balloon) {
-    if (std::strcmp(field->label, "Label18") == 0) return Squeezed(kBalloonGasDensityEnglish);
-    if (std::strcmp(field->label, "Label20") == 0) return Squeezed(kBalloonFlightAltitudeEnglish);
-  }
-  for (const CaptionRow& row : kCaptions) {
-    if (std::strcmp(row.control, field->label) != 0) continue;
-    // A label without a caption of its own in a language keeps the designed one.
-    const char* text = CaptionFor(row, static_cast<int>(language));
-    return Squeezed(text != nullptr ? text : row.german);
-  }
+  if (const char* text = ControlCaption(field->label, language, vehicleClass)) return Squeezed(text);
+  // A label without a caption of its own in a language keeps the designed one.
+  if (const char* text = ControlCaption(field->label, Language::German)) return Squeezed(text);
   return std::string(input);
 }
 

@@ -9,18 +9,20 @@
 
 namespace zarv {
 
-// One control's caption in the three languages. A null entry keeps the current text.
+// One control's caption in the three languages; the German one is also the designed
+// text. A null entry keeps the current text.
 struct CaptionRow {
   const char* control;  // object name on the calculation window
-  const char* german;   // also the designed text
-  const char* russian;
-  const char* english;
+  LanguageText text;
 };
 
 std::span<const CaptionRow> CaptionTable();
 
-// The column of a row for a language code (1 ru, 2 de, 3 en); nullptr keeps the text.
-const char* CaptionFor(const CaptionRow& row, int language);
+// The caption a control shows in a window of that language and class: the table's, with
+// the balloon's own wording of two captions; nullptr keeps the current text (also for a
+// control the table does not hold).
+const char* ControlCaption(std::string_view control, Language language,
+                           VehicleClass vehicleClass = VehicleClass::None);
 
 // The balloon class words two English captions differently.
 inline constexpr const char* kBalloonGasDensityEnglish = "    density of gas,         kg/m3";
@@ -38,7 +40,8 @@ std::span<const InputField> InputFields();
 const InputField* FindInputField(std::string_view input);
 
 // The caption a user sees for an input in a window of that language and class, with its
-// padding taken out ("step of integration, s"); the input's own name when it has none.
+// padding taken out ("step of integration, s"); inputs without a field of their own (the
+// vehicle class) by the words of the start window; else the input's own name.
 std::string InputCaption(std::string_view input, Language language,
                          VehicleClass vehicleClass = VehicleClass::None);
 

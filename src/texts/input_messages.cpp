@@ -40,9 +40,11 @@ const LanguageText& InputProblemText(InputProblem problem) {
   return kProblems[static_cast<std::size_t>(problem)];
 }
 
-std::string DescribeInputError(const InputError& error, Language language) {
-  std::string names = error.inputs.empty() ? error.input : std::string();
-  for (const std::string& name : error.inputs) names += (names.empty() ? "" : ", ") + name;
+std::string DescribeInputError(const InputError& error, Language language,
+                               const InputNamer& name) {
+  const auto named = [&name](const std::string& input) { return name ? name(input) : input; };
+  std::string names = error.inputs.empty() ? named(error.input) : std::string();
+  for (const std::string& input : error.inputs) names += (names.empty() ? "" : ", ") + named(input);
   return std::string(kLead.in(language)) + " " + names + ": " +
          InputProblemText(error.problem).in(language) + ".";
 }

@@ -21,21 +21,23 @@ constexpr int kTimeDigits = 6;
 
 }  // namespace
 
-std::string DescribeDivergence(const Divergence& divergence, Language language) {
+std::string DescribeDivergence(const Divergence& divergence, Language language,
+                               const InputNamer& name) {
   std::string text = std::string(kDivergedAt.in(language)) +
                      FormatGeneral(divergence.time, kTimeDigits) + kSeconds.in(language);
   if (divergence.cause == DivergenceCause::StepTooLarge) return text + kStepTooLarge.in(language) + ".";
   text += kOutOfRange.in(language);
   for (std::size_t i = 0; i < divergence.inputs.size(); ++i) {
-    text += (i == 0 ? ": " : ", ") + divergence.inputs[i];
+    text += (i == 0 ? ": " : ", ") + (name ? name(divergence.inputs[i]) : divergence.inputs[i]);
   }
   return text + ".";
 }
 
-std::string DescribeRunFailure(const RunFailure& failure, Language language) {
+std::string DescribeRunFailure(const RunFailure& failure, Language language,
+                               const InputNamer& name) {
   switch (failure.kind) {
-    case RunFailure::Kind::Rejected: return DescribeInputError(failure.rejected, language);
-    case RunFailure::Kind::Diverged: return DescribeDivergence(failure.diverged, language);
+    case RunFailure::Kind::Rejected: return DescribeInputError(failure.rejected, language, name);
+    case RunFailure::Kind::Diverged: return DescribeDivergence(failure.diverged, language, name);
     case RunFailure::Kind::Cancelled: break;
   }
   return std::string(kCancelled.in(language)) + ".";

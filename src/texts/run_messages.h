@@ -2,15 +2,18 @@
 
 #include <string>
 
+#include "texts/input_messages.h"
 #include "texts/language.h"
 #include "trajectory/run_failure.h"
 
 namespace zarv {
 
 // "diverged at t = ... s: <cause>", the cause naming the inputs out of range.
-std::string DescribeDivergence(const Divergence& divergence, Language language);
+std::string DescribeDivergence(const Divergence& divergence, Language language,
+                               const InputNamer& name = {});
 
 // The message for any failed run: a rejected input, a divergence or a cancellation.
-std::string DescribeRunFailure(const RunFailure& failure, Language language);
+std::string DescribeRunFailure(const RunFailure& failure, Language language,
+                               const InputNamer& name = {});
 
 }  // namespace zarv

@@ -20,7 +20,7 @@ namespace {
 
 TEST_F(HauptTest, EveryChartButtonDrawsItsCurvesFromTheLog) {
   Open(vc::Reentry, 1, kEnglish);  // Sojuz: a lift coefficient, so the lift charts are offered
-  window_->Button1Click();
+  Start();
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   std::set<std::string> hidden;
   for (const ChartEntry& chart : ChartCatalogue()) {
@@ -47,7 +47,7 @@ TEST_F(HauptTest, EveryChartButtonDrawsItsCurvesFromTheLog) {
 
 TEST_F(HauptTest, ChartMenuSavesAndCopiesThePictureInTheWindowLanguage) {
   Open(vc::Projectile, 0, kRussian);
-  window_->Button1Click();
+  Start();
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
   ASSERT_EQ(menu->actions().size(), 2);
@@ -85,7 +85,7 @@ TEST_F(HauptTest, ClassChartButtonsDrawTheirCataloguedCurves) {
     QTest::mouseClick(window_->childAt(centre), Qt::LeftButton);
     EXPECT_TRUE(window_->chartPicture().isNull()) << c.button << " is covered before START";
 
-    window_->Button1Click();
+    Start();
     ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
     ASSERT_TRUE(Shown(c.button)) << c.button << " after a run of class " << c.vehicleClass;
     ASSERT_EQ(window_->childAt(centre), button) << c.button << " is uncovered";

@@ -17,6 +17,7 @@
 #include "charts/chart_catalogue.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "haupt/run_wait.h"
 #include "support/record_codes.h"
 #include "scenario/presets.h"
 #include "trajectory/result_file.h"
@@ -48,6 +49,12 @@ class HauptTest : public ::testing::Test {
     ASSERT_TRUE(ApplyPreset(record_, vehicleClass, item)) << "class " << vehicleClass;
     record_[sf::Language] = language;
     window_->showFromStartWindow();
+  }
+
+  // START, and the event loop until the run has ended.
+  void Start() {
+    window_->Button1Click();
+    ASSERT_TRUE(WaitForRun(*window_)) << "the run does not end";
   }
 
   template <typename T = QWidget>

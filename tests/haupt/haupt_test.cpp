@@ -24,6 +24,7 @@
 #include "haupt/field_text.h"
 #include "haupt/message_sink.h"
 #include "haupt/window_texts.h"
+#include "texts/form_captions.h"
 #include "scenario/presets.h"
 #include "trajectory/balloon_envelope.h"
 #include "texts/input_messages.h"
@@ -134,9 +135,9 @@ TEST_F(HauptTest, CaptionsFollowTheLanguageOfEachActivation) {
     ASSERT_TRUE(ApplyPreset(record_, vc::Glider, 1));
     record_[sf::Language] = language;
     window_->FormAktivate();
-    EXPECT_EQ(window_->WindowLanguage, language);
+    EXPECT_EQ(window_->WindowLanguage, LanguageFromRecord(language));
     for (const CaptionRow& row : CaptionTable()) {
-      const char* expected = CaptionFor(row, language);
+      const char* expected = row.text.in(LanguageFromRecord(language));
       if (!expected) continue;
       EXPECT_EQ(Caption(row.control), expected) << row.control << " in language " << language;
     }
@@ -173,7 +174,7 @@ TEST_F(HauptTest, UnparsableTextShowsTheConversionErrorAndKeepsTheInput) {
 TEST_F(HauptTest, TypedValueReachesTheRun) {
   Open(vc::Projectile, 0, kEnglish);
   Get<QLineEdit>("edH0")->setText(QStringLiteral("500"));
-  window_->Button1Click();
+  Start();
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   const double firstAltitude = window_->log().at(row::kAltitude, 1);
   EXPECT_GT(firstAltitude, 500.0);
@@ -189,6 +190,7 @@ TEST_F(HauptTest, StartUncoversTheButtonsWritesTheFileAndDrawsTheDefaultChart) {
   EXPECT_TRUE(Shown("Memo1"));
 
   Get<QPushButton>("Button1")->click();
+  ASSERT_TRUE(WaitForRun(*window_));
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   EXPECT_EQ(window_->childAt(centre), button);
   EXPECT_FALSE(Shown("Memo1"));
@@ -207,7 +209,7 @@ TEST_F(HauptTest, MainHidesTheClassFieldsBlanksTheChartAndHandsBack) {
   int mains = 0;
   QObject::connect(window_.get(), &TForm2::mainRequested, [&mains] { ++mains; });
   Open(vc::Rocket, 0, kEnglish);
-  window_->Button1Click();
+  Start();
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   Get<QPushButton>("Button5")->click();
   EXPECT_EQ(mains, 1);
@@ -243,10 +245,11 @@ TEST_F(HauptTest, RejectedRunShowsTheEngineMessageAndChangesNothing) {
   record_[sf::Language] = kEnglish;  // no preset clicked: class 0
   window_->showFromStartWindow();
   EXPECT_EQ(Text("EdBelastung"), "");
-  window_->Button1Click();
+  Start();
   const std::optional<InputError> error = CheckRunInputs(window_->inputs(), VehicleClass::None);
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(sink_.messages, std::vector<std::string>{DescribeInputError(*error, Language::English)});
+  EXPECT_EQ(sink_.messages,
+            std::vector<std::string>{"Invalid input \"vehicle class\": choose a preset example first."});
   EXPECT_TRUE(window_->chartPicture().isNull());
   EXPECT_FALSE(std::filesystem::exists(ResultFile()));
   EXPECT_EQ(window_->log().CurveCount, 0);
@@ -255,7 +258,7 @@ TEST_F(HauptTest, RejectedRunShowsTheEngineMessageAndChangesNothing) {
 TEST_F(HauptTest, UnwritableResultFileIsReportedAndNoChartDrawn) {
   std::filesystem::create_directory(ResultFile());  // a directory cannot be replaced by the file
   Open(vc::Projectile, 0, kGerman);
-  window_->Button1Click();
+  Start();
   ASSERT_EQ(sink_.messages.size(), 1u);
   EXPECT_NE(sink_.messages[0].find("Zarv_500.txt"), std::string::npos) << sink_.messages[0];
   EXPECT_TRUE(window_->chartPicture().isNull());

@@ -1,10 +1,12 @@
 // Renders the calculation window after START for one preset of each class in each
-// language: render_haupt OUTPUT_DIR. The result files go to a temporary directory.
+// language, and the progress bar of a long run: render_haupt OUTPUT_DIR. The result files go to a temporary directory.
 #include <cstdio>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
       zarv::TForm2 window(record, sink);
       window.showFromStartWindow();
       window.Button1Click();
+      while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       const QString name = QStringLiteral("haupt_class%1_%2.png")
                                .arg(vehicleClass)
                                .arg(QString::fromLatin1(kLanguageNames[language]));
@@ -63,6 +66,23 @@ int main(int argc, char** argv) {
         ++failures;
       }
     }
+  }
+  // The progress bar of a long run, in each language, before the run is cancelled.
+  for (int language = 1; language <= 3; ++language) {
+    zarv::Scenario record;
+    zarv::ApplyPreset(record, 1, 0);
+    record[zarv::sf::Language] = language;
+    zarv::TForm2 window(record, sink);
+    window.showFromStartWindow();
+    window.eddt0->setText(QStringLiteral("3e-6"));
+    window.Button1Click();
+    QElapsedTimer clock;
+    clock.start();
+    while (window.running() && clock.elapsed() < 600) QCoreApplication::processEvents();
+    Shot(window).save(output.filePath(
+        QStringLiteral("haupt_progress_%1.png").arg(QString::fromLatin1(kLanguageNames[language]))));
+    window.CancelRun();
+    while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
   // The window before START and with the troubleshooting note open, in German.
   zarv::Scenario record;

@@ -10,6 +10,8 @@
 
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "haupt/run_wait.h"
+#include "texts/form_captions.h"
 #include "support/record_codes.h"
 #include "scenario/scenario.h"
 #include "sprache/sprache.h"

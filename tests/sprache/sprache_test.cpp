@@ -246,5 +246,26 @@ TEST(StartWindow, EmptyLinesChangeNothing) {
   }
 }
 
+// A row drawn as selected would say a preset is chosen that the record does not hold:
+// neither when a list first opens nor when it opens again after a run and MAIN.
+TEST(StartWindow, NoPresetRowLooksChosenBeforeItIsClicked) {
+  Program p;
+  TForm1& f = *p.form1;
+  f.activateWindow();
+  for (int round = 0; round < 2; ++round) {
+    ChooseLanguage(f, 3);
+    ChooseClass(f, 3, vc::Rocket);
+    QCoreApplication::processEvents();
+    QListWidget* box = f.ListBoxLauncher;
+    EXPECT_TRUE(box->selectedItems().isEmpty()) << "round " << round;
+    EXPECT_EQ(box->currentRow(), -1) << "round " << round << ": the current row is drawn marked";
+    ClickRow(&f, box, 2);
+    ASSERT_EQ(box->selectedItems().size(), 1);
+    ClickButton(&f, f.BitBtn1);
+    ASSERT_TRUE(p.form2->isVisible());
+    ClickButton(p.form2.get(), p.form2->Button5);  // MAIN
+  }
+}
+
 }  // namespace
 }  // namespace zarv

@@ -75,12 +75,13 @@ TEST(WholeProgram, TypicalRequestRunsTheV2) {
       return QLatin1String(r.control) == QLatin1String(labelName);
     });
     ASSERT_NE(row, rows.end()) << labelName << " has no captions";
-    ASSERT_NE(row->english, nullptr) << labelName << " has no English caption";
-    EXPECT_EQ(label->text(), QString::fromUtf8(row->english)) << labelName;
+    ASSERT_NE(row->text.en, nullptr) << labelName << " has no English caption";
+    EXPECT_EQ(label->text(), QString::fromUtf8(row->text.en)) << labelName;
   }
   EXPECT_FALSE(calc.EdCx->isVisible() || calc.EdCy->isVisible());
 
   ClickButton(&calc, calc.Button1);
+  ASSERT_TRUE(WaitForRun(calc));
   EXPECT_TRUE(p.sink.messages.empty());
   EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("Zarv_500.txt"))));
   const QImage chart = calc.chartPicture();
@@ -103,6 +104,7 @@ TEST(WholeProgram, StartWithoutPresetOpensTheWindowButRefusesTheRun) {
   EXPECT_EQ(p.record[sf::VehicleClass], 0);
   EXPECT_EQ(p.record[sf::Language], 3);
   ClickButton(p.form2.get(), p.form2->Button1);
+  ASSERT_TRUE(WaitForRun(*p.form2));
   EXPECT_EQ(p.sink.messages.size(), 1u) << "the engine's refusal is shown once";
   EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Zarv_500.txt"))));
 }
