@@ -11,6 +11,7 @@
 #include "charts/chart_catalogue.h"
 #include "flight_model/constants.h"
 #include "flight_model/standard_atmosphere.h"
+#include "haupt/chart_results.h"
 #include "haupt/field_text.h"
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
@@ -204,6 +205,7 @@ void TForm2::ApplyCaptions() {
   const WindowTexts& texts = TextsFor(WindowLanguage);
   Memo1->setPlainText(QString::fromUtf8(texts.usageTerms));
   Memo2->setPlainText(QString::fromUtf8(texts.troubleshooting));
+  results_->ApplyLanguage();
 }
 
 void TForm2::ShowWingLoading() {

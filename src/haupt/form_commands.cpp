@@ -1,6 +1,5 @@
 // The commands: START, the text panels, MAIN, QUIT, the chart buttons and the chart
 // picture's menu.
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 
 #include "charts/chart_catalogue.h"
+#include "haupt/chart_results.h"
 #include "haupt/field_text.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
@@ -92,30 +92,36 @@ void TForm2::Button16Click() {
   close();
 }
 
-void TForm2::ShowPicture(const QImage& picture) {
+void TForm2::ShowPicture(const QImage& picture, bool isChart) {
   chartPicture_ = picture;
   Image1->setPixmap(QPixmap::fromImage(chartPicture_));
+  results_->SetChartShown(isChart);
 }
 
 void TForm2::ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
+  results_->RunFinished();
+  DrawShownChart(curveList, curveCount);
+}
+
+void TForm2::DrawShownChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
   ChartSettings settings;
   settings.windowLanguage = LanguageFromRecord(WindowLanguage);
   settings.vehicleClass = VehicleClassFromRecord(record_[sf::VehicleClass]);
   QImage picture;
-  const ChartButtons buttons =
-      DrawChart(log_, curveList, curveCount, kSampleCapacity, settings, picture);
+  const ChartButtons buttons = results_->Draw(curveList, curveCount, settings, picture);
   for (QPushButton* button : {ButtonCya, Button6, Button11, Button14})
     button->setVisible(buttons.liftCharts);
   Button18->setVisible(buttons.balloonChart);
-  ShowPicture(picture);
+  ShowPicture(picture, true);
 }
 
 void TForm2::DrawCatalogueChart(const char* buttonName) {
   const ChartEntry* chart = FindChart(buttonName);
   if (!chart) return;
+  results_->ChartChosen(chart->curveList[0]);
   log_.CurveList = chart->curveList;
   log_.CurveCount = chart->curveCount;
-  ShowChart(log_.CurveList, log_.CurveCount);
+  DrawShownChart(log_.CurveList, log_.CurveCount);
 }
 
 void TForm2::Button2Click() { DrawCatalogueChart("Button2"); }
@@ -137,28 +143,16 @@ void TForm2::Button27Click() { DrawCatalogueChart("Button27"); }
 void TForm2::ButtonCyaClick() { DrawCatalogueChart("ButtonCya"); }
 void TForm2::ButtonPClick() { DrawCatalogueChart("ButtonP"); }
 
+void TForm2::ButtonExtrasClick() { results_->ShowExtrasMenu(ButtonExtras); }
+
 QMenu* TForm2::makeChartMenu(QWidget* parent) {
-  const WindowTexts& texts = TextsFor(WindowLanguage);
   auto* menu = new QMenu(parent);
-  QAction* save = menu->addAction(QString::fromUtf8(texts.savePicture), this,
-                                  &TForm2::SaveChartPicture);
-  QAction* copy = menu->addAction(QString::fromUtf8(texts.copyPicture), this,
-                                  &TForm2::CopyChartPicture);
-  save->setEnabled(!chartPicture_.isNull());
-  copy->setEnabled(!chartPicture_.isNull());
+  results_->FillMenu(*menu);
   return menu;
 }
 
-void TForm2::SaveChartPicture() {
-  const WindowTexts& texts = TextsFor(WindowLanguage);
-  QString path = askSavePath_(this, QString::fromUtf8(texts.savePicture),
-                              QString::fromUtf8(texts.pictureFilter));
-  if (path.isEmpty()) return;
-  if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
-  if (!chartPicture_.save(path, "PNG"))
-    messages_.ShowError(QString::fromUtf8(texts.pictureSaveFailed).arg(path));
-}
+void TForm2::SaveChartPicture() { results_->SavePicture(); }
 
-void TForm2::CopyChartPicture() { QGuiApplication::clipboard()->setImage(chartPicture_); }
+void TForm2::CopyChartPicture() { results_->CopyPicture(); }
 
 }  // namespace zarv

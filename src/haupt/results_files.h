@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vector>
+
+#include <QString>
+
+namespace zarv {
+
+// The name a save dialog returns, with the extension of the chosen filter ("PNG (*.png)")
+// added when the typed name has none.
+QString WithFilterSuffix(const QString& path, const QString& chosenFilter);
+
+// The files "Save data" writes for a chosen name: NAME.csv for the current run, then
+// NAME_kept1.csv ... for each kept run. ".csv" is added when the name lacks it.
+std::vector<QString> DataFileNames(const QString& path, int keptRuns);
+
+}  // namespace zarv
