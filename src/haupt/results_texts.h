@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "texts/language.h"
 
 namespace zarv {
@@ -38,9 +36,5 @@ inline constexpr LanguageText kKeptFull{
 inline constexpr LanguageText kUnnamedRun{"Расчёт %1", "Lauf %1", "Run %1"};
 
 }  // namespace results_text
-
-// The system's reason for a failed write in the language, for the reasons a user can act on;
-// any other reason as the system gives it.
-std::string ReasonText(const std::string& systemReason, Language language);
 
 }  // namespace zarv
