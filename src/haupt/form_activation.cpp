@@ -12,6 +12,7 @@
 #include "flight_model/constants.h"
 #include "flight_model/standard_atmosphere.h"
 #include "trajectory/balloon_envelope.h"
+#include "haupt/chart_results.h"
 #include "haupt/field_text.h"
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
@@ -189,6 +190,7 @@ void TForm2::ApplyCaptions() {
   Memo1->setPlainText(QString::fromUtf8(Texts().usageTerms.in(WindowLanguage)));
   Memo2->setPlainText(QString::fromUtf8(Texts().troubleshooting.in(WindowLanguage)));
   RunCancel->setText(QString::fromUtf8(Texts().cancelRun.in(WindowLanguage)));
+  results_->ApplyLanguage();
 }
 
 void TForm2::ShowWingLoading() {

@@ -1,7 +1,5 @@
 // The commands: the text panels, MAIN, QUIT, the chart buttons and the chart
 // picture's menu.
-#include <QBuffer>
-#include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +9,7 @@
 #include <QPushButton>
 
 #include "charts/chart_catalogue.h"
+#include "haupt/chart_results.h"
 #include "haupt/field_text.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
@@ -69,22 +68,27 @@ void TForm2::Button16Click() {
   close();
 }
 
-void TForm2::ShowPicture(const QImage& picture) {
+void TForm2::ShowPicture(const QImage& picture, bool isChart) {
   chartPicture_ = picture;
   Image1->setPixmap(QPixmap::fromImage(chartPicture_));
+  results_->SetChartShown(isChart);
 }
 
 void TForm2::ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
+  results_->RunFinished();
+  DrawShownChart(curveList, curveCount);
+}
+
+void TForm2::DrawShownChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
   ChartSettings settings;
   settings.windowLanguage = WindowLanguage;
   settings.vehicleClass = WindowClass;
   QImage picture;
-  const ChartButtons buttons =
-      DrawChart(calc_.log(), curveList, curveCount, kSampleCapacity, settings, picture);
+  const ChartButtons buttons = results_->Draw(curveList, curveCount, settings, picture);
   for (QPushButton* button : {ButtonCya, Button6, Button11, Button14})
     button->setVisible(buttons.liftCharts);
   Button18->setVisible(buttons.balloonChart);
-  ShowPicture(picture);
+  ShowPicture(picture, true);
   chartShown_ = true;
 }
 
@@ -92,10 +96,11 @@ void TForm2::DrawCatalogueChart(const char* buttonName) {
   const ChartEntry* chart = FindChart(buttonName);
   // The log is the worker's during a run.
   if (!chart || running()) return;
+  results_->ChartChosen(chart->curveList[0]);
   TrajectoryLog& log = calc_.log();
   log.CurveList = chart->curveList;
   log.CurveCount = chart->curveCount;
-  ShowChart(log.CurveList, log.CurveCount);
+  DrawShownChart(log.CurveList, log.CurveCount);
 }
 
 void TForm2::Button2Click() { DrawCatalogueChart("Button2"); }
@@ -117,42 +122,16 @@ void TForm2::Button27Click() { DrawCatalogueChart("Button27"); }
 void TForm2::ButtonCyaClick() { DrawCatalogueChart("ButtonCya"); }
 void TForm2::ButtonPClick() { DrawCatalogueChart("ButtonP"); }
 
+void TForm2::ButtonExtrasClick() { results_->ShowExtrasMenu(ButtonExtras); }
+
 QMenu* TForm2::makeChartMenu(QWidget* parent) {
-  const WindowTexts& texts = Texts();
   auto* menu = new QMenu(parent);
-  QAction* save = menu->addAction(QString::fromUtf8(texts.savePicture.in(WindowLanguage)), this,
-                                  &TForm2::SaveChartPicture);
-  QAction* copy = menu->addAction(QString::fromUtf8(texts.copyPicture.in(WindowLanguage)), this,
-                                  &TForm2::CopyChartPicture);
-  save->setEnabled(chartShown_);
-  copy->setEnabled(chartShown_);
+  results_->FillMenu(*menu);
   return menu;
 }
 
-void TForm2::SaveChartPicture() {
-  if (!chartShown_) return;
-  const WindowTexts& texts = Texts();
-  QString path = askSavePath_(this, QString::fromUtf8(texts.savePicture.in(WindowLanguage)),
-                              QString::fromUtf8(texts.pictureFilter.in(WindowLanguage)));
-  if (path.isEmpty()) return;
-  if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) path += QStringLiteral(".png");
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  QString reason;
-  if (!chartPicture_.save(&buffer, "PNG")) {
-    reason = QString::fromUtf8(texts.pictureNotEncoded.in(WindowLanguage));
-  } else {
-    const FileWriteResult written = WriteWholeFile(path.toStdString(),
-                                                   std::string_view(bytes.constData(), bytes.size()));
-    if (written.ok) return;
-    reason = QString::fromStdString(written.reason);
-  }
-  messages_.ShowError(QString::fromUtf8(texts.pictureSaveFailed.in(WindowLanguage)).arg(path, reason));
-}
+void TForm2::SaveChartPicture() { results_->SavePicture(); }
 
-void TForm2::CopyChartPicture() {
-  if (chartShown_) QGuiApplication::clipboard()->setImage(chartPicture_);
-}
+void TForm2::CopyChartPicture() { results_->CopyPicture(); }
 
 }  // namespace zarv

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "charts/chart_catalogue.h"
+#include "haupt/chart_results.h"
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
 #include "haupt/window_texts.h"
@@ -205,12 +206,13 @@ struct CommandPlace {
   void (TForm2::*handler)();
 };
 constexpr CommandPlace kCommands[] = {
-    // control             name          left  top  width  height (px)  caption    bold   ink         handler
-    {&TForm2::Button1,    "Button1",    {852,  6, 36, 42}, "START",   true,  0xffff0000, &TForm2::Button1Click},
-    {&TForm2::Button19,   "Button19",   {557,  6, 55, 16}, "I N F",   false, 0xff008000, &TForm2::Button19Click},
-    {&TForm2::ButtonHELP, "ButtonHELP", {621,  6, 56, 16}, "H E L P", false, 0xff008000, &TForm2::ButtonHELPClick},
-    {&TForm2::Button5,    "Button5",    {848, 55, 42, 35}, "MAIN",    true,  0,          &TForm2::Button5Click},
-    {&TForm2::Button16,   "Button16",   {848, 96, 44, 39}, "QUIT",    true,  0,          &TForm2::Button16Click},
+    // control               name            left  top  width  height (px)  caption    bold   ink         handler
+    {&TForm2::Button1,      "Button1",      {852,  6, 36, 42}, "START",   true,  0xffff0000, &TForm2::Button1Click},
+    {&TForm2::Button19,     "Button19",     {557,  6, 55, 16}, "I N F",   false, 0xff008000, &TForm2::Button19Click},
+    {&TForm2::ButtonHELP,   "ButtonHELP",   {621,  6, 56, 16}, "H E L P", false, 0xff008000, &TForm2::ButtonHELPClick},
+    {&TForm2::ButtonExtras, "ButtonExtras", {686,  6, 56, 16}, "Extras",  false, 0xff008000, &TForm2::ButtonExtrasClick},
+    {&TForm2::Button5,      "Button5",      {848, 55, 42, 35}, "MAIN",    true,  0,          &TForm2::Button5Click},
+    {&TForm2::Button16,     "Button16",     {848, 96, 44, 39}, "QUIT",    true,  0,          &TForm2::Button16Click},
 };
 constexpr int kStartCaptionRoom = 4;  // px the bold START caption leaves to the bevel
 
@@ -343,6 +345,10 @@ void TForm2::BuildCommands() {
   }
   Memo1->setPlainText(QString::fromUtf8(Texts().usageTerms.in(WindowLanguage)));
   Memo2->setPlainText(QString::fromUtf8(Texts().troubleshooting.in(WindowLanguage)));
+
+  results_ = new ChartResults(*this, record_, messages_, locale_, askSavePath_,
+                              [this] { DrawShownChart(log().CurveList, log().CurveCount); });
+  results_->ApplyLanguage();
 }
 
 }  // namespace zarv

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "haupt/form_widgets.h"
+#include "haupt/results_files.h"
 #include "scenario/program_info.h"
 
 namespace zarv {
@@ -17,7 +18,9 @@ constexpr int kDesignedLeft = 229;  // px on the screen
 constexpr int kDesignedTop = 0;     // px
 
 QString DefaultSavePath(QWidget* parent, const QString& title, const QString& filter) {
-  return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+  QString chosen;
+  const QString path = QFileDialog::getSaveFileName(parent, title, QString(), filter, &chosen);
+  return WithFilterSuffix(path, chosen);
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ class QWindow;
 
 namespace zarv {
 
+class ChartResults;
 class MessageSink;
 
 // The calculation window: shows the run inputs of the scenario record, runs the
@@ -90,6 +91,7 @@ class TForm2 : public QWidget {
   void ButtonHELPClick();  // H E L P
   void Button5Click();     // MAIN
   void Button16Click();    // QUIT
+  void ButtonExtrasClick();  // the results menu
 
   // Chart buttons.
   void Button2Click();
@@ -111,7 +113,7 @@ class TForm2 : public QWidget {
   void ButtonCyaClick();
   void ButtonPClick();
 
-  // The chart picture's context menu and its two commands.
+  // The chart picture's context menu: the results commands, as under ButtonExtras.
   QMenu* makeChartMenu(QWidget* parent);
   void SaveChartPicture();
   void CopyChartPicture();
@@ -124,6 +126,7 @@ class TForm2 : public QWidget {
   const RunInputs& inputs() const { return calc_.inputs(); }
   const TrajectoryLog& log() const { return calc_.log(); }
   const QImage& chartPicture() const { return chartPicture_; }
+  ChartResults& results() { return *results_; }
   bool chartShown() const { return chartShown_; }
   bool dialogTranslation() const { return dialogLanguage_.installed(); }
   Language WindowLanguage = Language::German;
@@ -146,7 +149,7 @@ class TForm2 : public QWidget {
   QComboBox* AeroBox1;
   QPlainTextEdit *Memo1, *Memo2;
   QLabel *Image1, *Image2, *Image3, *Image4, *Image5, *Image6, *Image7, *Image8;
-  QPushButton *Button1, *Button19, *ButtonHELP, *Button5, *Button16;
+  QPushButton *Button1, *Button19, *ButtonHELP, *Button5, *Button16, *ButtonExtras;
   QPushButton *Button2, *Button3, *Button4, *Button6, *Button7, *Button8, *Button9,
       *Button10, *Button11, *Button12, *Button13, *Button14, *Button15, *Button17,
       *Button18, *Button22, *Button27, *ButtonCya, *ButtonP;
@@ -187,8 +190,10 @@ class TForm2 : public QWidget {
   void ApplyCaptions();
   void ShowWingLoading();
   void DrawCatalogueChart(const char* buttonName);
+  // The chart a run ends with; DrawShownChart draws any chart with the kept runs and zoom.
   void ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount);
-  void ShowPicture(const QImage& picture);
+  void DrawShownChart(const std::array<int, kCurveListSize>& curveList, int curveCount);
+  void ShowPicture(const QImage& picture, bool isChart = false);
   bool IsStartWindow(QWindow* window) const;
 
   Scenario& record_;
@@ -208,6 +213,7 @@ class TForm2 : public QWidget {
   QPointer<QWidget> startWindow_;
   QPointer<QWindow> lastProgramWindow_;
   SavePathAsker askSavePath_;
+  ChartResults* results_ = nullptr;  // a child of the window
   std::vector<std::pair<QLineEdit*, Handler>> handlers_;
 };
 

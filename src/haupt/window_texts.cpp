@@ -48,19 +48,10 @@ constexpr WindowTexts kTexts{
     {"Сохранить рисунок", "Bild speichern", "save picture"},
     // copyPicture
     {"Копировать рисунок", "Bild kopieren", "copy picture"},
-    // pictureFilter
-    {"Рисунки PNG (*.png)", "PNG-Bilder (*.png)", "PNG pictures (*.png)"},
     // fileWriteFailed
     {"Не удалось записать файл \"%1\": %2",
      "Die Datei \"%1\" kann nicht geschrieben werden: %2",
      "Cannot write the file \"%1\": %2"},
-    // pictureSaveFailed
-    {"Не удалось сохранить рисунок в файл \"%1\": %2",
-     "Das Bild kann nicht in \"%1\" gespeichert werden: %2",
-     "Cannot save the picture to \"%1\": %2"},
-    // pictureNotEncoded
-    {"рисунок не удалось закодировать в PNG", "das Bild lässt sich nicht als PNG kodieren",
-     "the picture cannot be encoded as PNG"},
     // fieldNotANumber
     {"Поле \"%1\": \"%2\" не является числом. Расчёт не запущен.",
      "Feld \"%1\": \"%2\" ist keine Zahl. Die Rechnung wurde nicht gestartet.",

@@ -10,10 +10,7 @@ struct WindowTexts {
   LanguageText troubleshooting;    // Memo2
   LanguageText savePicture;        // chart context menu
   LanguageText copyPicture;
-  LanguageText pictureFilter;      // file dialog filter
   LanguageText fileWriteFailed;    // %1 file, %2 the system's reason
-  LanguageText pictureSaveFailed;  // %1 file, %2 the reason
-  LanguageText pictureNotEncoded;  // the reason when no PNG came out
   LanguageText fieldNotANumber;    // %1 the field's caption, %2 its text
   LanguageText runBusy;            // over the progress bar
   LanguageText cancelRun;

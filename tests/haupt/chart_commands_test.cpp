@@ -50,7 +50,7 @@ TEST_F(HauptTest, ChartMenuSavesAndCopiesThePictureInTheWindowLanguage) {
   Start();
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
-  ASSERT_EQ(menu->actions().size(), 2);
+  ASSERT_GE(menu->actions().size(), 2);
   EXPECT_EQ(menu->actions()[0]->text().toStdString(), "Сохранить рисунок");
   EXPECT_EQ(menu->actions()[1]->text().toStdString(), "Копировать рисунок");
 

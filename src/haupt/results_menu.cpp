@@ -1,0 +1,26 @@
+#include "haupt/results_menu.h"
+
+#include <QMenu>
+
+namespace zarv {
+
+void ResultsMenu::Add(const LanguageText& caption, Command run, Condition enabled) {
+  entries_.push_back(Entry{caption, std::move(run), std::move(enabled)});
+}
+
+void ResultsMenu::AddSeparator() { entries_.push_back(std::nullopt); }
+
+void ResultsMenu::Fill(QMenu& menu, Language language) const {
+  menu.clear();
+  for (const std::optional<Entry>& entry : entries_) {
+    if (!entry) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromUtf8(entry->caption.in(language)));
+    QObject::connect(action, &QAction::triggered, &menu, entry->run);
+    action->setEnabled(!entry->enabled || entry->enabled());
+  }
+}
+
+}  // namespace zarv

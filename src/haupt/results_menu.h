@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "texts/language.h"
+
+class QMenu;
+
+namespace zarv {
+
+// The window's commands on results, shown both under the Extras button and in the chart
+// picture's context menu. Commands are added once; each showing of a menu captions them
+// in the window language of that moment and asks each whether it can run now.
+class ResultsMenu {
+ public:
+  using Command = std::function<void()>;
+  using Condition = std::function<bool()>;
+
+  // `enabled` empty: the command can always run.
+  void Add(const LanguageText& caption, Command run, Condition enabled = {});
+  void AddSeparator();
+
+  // Replaces the menu's actions with the commands, in the order they were added.
+  void Fill(QMenu& menu, Language language) const;
+
+ private:
+  struct Entry {
+    LanguageText caption;
+    Command run;
+    Condition enabled;
+  };
+  std::vector<std::optional<Entry>> entries_;  // nullopt: a separator
+};
+
+}  // namespace zarv

@@ -1,0 +1,106 @@
+// Renders the calculation window with kept runs, the readout and a zoom, and the Extras
+// menu, for a V-2 in each language: render_results OUTPUT_DIR.
+#include <cstdio>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include "haupt/chart_results.h"
+#include "haupt/haupt.h"
+#include "haupt/message_sink.h"
+#include "scenario/presets.h"
+
+namespace {
+
+class PrintingSink : public zarv::MessageSink {
+ public:
+  void ShowError(const QString& text) override {
+    std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+  }
+};
+
+void Mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+  QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+bool Save(const QPixmap& shot, const QDir& output, const QString& name) {
+  if (shot.save(output.filePath(name))) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
+  return false;
+}
+
+constexpr const char* kLanguageNames[] = {"", "ru", "de", "en"};
+constexpr const char* kKeptSteps[] = {"0.005", "0.002", "0.001"};  // s, dt0 of the kept runs
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    return 2;
+  }
+  const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+  QDir().mkpath(output.path());
+  QTemporaryDir work;
+  QDir::setCurrent(work.path());
+
+  PrintingSink sink;
+  int failures = 0;
+  for (int language = 1; language <= 3; ++language) {
+    zarv::Scenario record;
+    zarv::ApplyPreset(record, 8, 0);  // Launcher V-2
+    record[zarv::sf::Language] = language;
+    zarv::TForm2 window(record, sink);
+    window.showFromStartWindow();
+    auto* step = window.findChild<QLineEdit*>(QStringLiteral("eddt0"));
+    for (const char* dt0 : kKeptSteps) {
+      step->setText(QString::fromLatin1(dt0));
+      window.Button1Click();
+      window.results().KeepCurrentRun();
+    }
+    step->setText(QStringLiteral("0.01"));
+    window.Button1Click();
+    const QString suffix = QString::fromLatin1(kLanguageNames[language]);
+
+    Mouse(window.Image1, QEvent::MouseMove, QPoint(420, 250));
+    QCoreApplication::processEvents();
+    failures += !Save(window.grab(), output, QStringLiteral("results_kept_readout_%1.png").arg(suffix));
+
+    Mouse(window.Image1, QEvent::MouseButtonPress, QPoint(300, 250), Qt::LeftButton);
+    Mouse(window.Image1, QEvent::MouseMove, QPoint(420, 250), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    failures += !Save(window.Image1->grab(), output, QStringLiteral("results_drag_%1.png").arg(suffix));
+    Mouse(window.Image1, QEvent::MouseButtonRelease, QPoint(420, 250), Qt::LeftButton);
+    Mouse(window.Image1, QEvent::MouseMove, QPoint(560, 200));
+    QCoreApplication::processEvents();
+    failures += !Save(window.Image1->grab(), output, QStringLiteral("results_zoomed_%1.png").arg(suffix));
+
+    window.ButtonExtrasClick();
+    QCoreApplication::processEvents();
+    failures += !Save(window.results().extrasMenu()->grab(), output,
+                      QStringLiteral("results_menu_%1.png").arg(suffix));
+    window.results().extrasMenu()->hide();
+    failures += !Save(window.grab(QRect(410, 0, 490, 140)), output,
+                      QStringLiteral("results_button_%1.png").arg(suffix));
+
+    const QString saved = output.filePath(QStringLiteral("results_saved_%1").arg(suffix));
+    for (const char* extension : {".png", ".svg", ".pdf"}) {
+      window.setSavePathAsker([&](QWidget*, const QString&, const QString&) {
+        return saved + QString::fromLatin1(extension);
+      });
+      window.results().SavePicture();
+    }
+  }
+  return failures == 0 ? 0 : 1;
+}

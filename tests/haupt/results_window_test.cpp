@@ -1,0 +1,307 @@
+// The Extras commands through the window: kept runs, readout, zoom, saved picture and data.
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "charts/chart_scales.h"
+#include "haupt/chart_results.h"
+#include "haupt_fixture.h"
+#include "trajectory/log_csv.h"
+
+namespace zarv {
+namespace {
+
+std::string FileText(const QString& path) {
+  std::ifstream in(path.toStdString(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int PixelsOf(const QImage& picture, QRgb colour) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) count += (image.pixel(x, y) | 0xFF000000) == (colour | 0xFF000000);
+  return count;
+}
+
+class ResultsTest : public HauptTest {
+ protected:
+  void RunWithStep(const char* dt0) {
+    Get<QLineEdit>("eddt0")->setText(QString::fromLatin1(dt0));
+    Start();
+    ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
+  }
+  ChartResults& Results() { return window_->results(); }
+
+  // A command of the chart picture's menu, as the window offers it now.
+  QAction* Command(QMenu& menu, const char* caption) {
+    for (QAction* action : menu.actions())
+      if (action->text() == QString::fromUtf8(caption)) return action;
+    ADD_FAILURE() << "no command " << caption;
+    return nullptr;
+  }
+  bool Enabled(const char* caption) {
+    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
+    QAction* action = Command(*menu, caption);
+    return action && action->isEnabled();
+  }
+  void Choose(const char* caption) {
+    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
+    if (QAction* action = Command(*menu, caption)) action->trigger();
+  }
+  void SaveAs(const QString& path) {
+    window_->setSavePathAsker([path, this](QWidget*, const QString&, const QString& filter) {
+      lastFilter_ = filter.toStdString();
+      return path;
+    });
+  }
+
+  void Mouse(QEvent::Type type, int x, Qt::MouseButton button = Qt::NoButton) {
+    const QPoint at(x, 250);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(button);
+    QMouseEvent event(type, at, window_->Image1->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(window_->Image1, &event);
+  }
+  void Drag(int from, int to) {
+    Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+    Mouse(QEvent::MouseMove, to, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
+  }
+  // What the screen shows of the chart: the picture with whatever lies over it.
+  QImage Screen() {
+    return window_->Image1->grab().toImage().copy(0, 0, kChartWidth, kChartHeight).convertToFormat(
+        QImage::Format_RGB32);
+  }
+  QImage Chart() { return window_->chartPicture().convertToFormat(QImage::Format_RGB32); }
+
+  std::string lastFilter_;
+};
+
+TEST_F(ResultsTest, KeptRunsAreDrawnInTheirColoursUpToSixUntilCleared) {
+  Open(vc::Rocket, 0, kEnglish);
+  const char* steps[] = {"0.04", "0.035", "0.03", "0.025", "0.02", "0.015"};
+  for (const char* dt0 : steps) {
+    RunWithStep(dt0);
+    Choose("Keep this run for comparison");
+    EXPECT_FALSE(Enabled("Keep this run for comparison")) << "a run is kept once";
+  }
+  ASSERT_EQ(Results().keptRuns().size(), 6u);
+  EXPECT_EQ(Results().keptRuns().front().label, "Launcher V-2, dt0 = 0.04");
+  EXPECT_EQ(Results().keptRuns().back().label, "Launcher V-2, dt0 = 0.015");
+
+  RunWithStep("0.01");
+  Choose("Keep this run for comparison");
+  ASSERT_EQ(sink_.messages.size(), 1u) << "the seventh run is refused";
+  EXPECT_EQ(sink_.messages[0], "6 runs are kept already. Clear the kept runs to keep another one.");
+  EXPECT_EQ(Results().keptRuns().front().label, "Launcher V-2, dt0 = 0.04") << "none is dropped";
+
+  // Every chart shows them, the default one and a button's.
+  for (QPushButton* button : {static_cast<QPushButton*>(nullptr), window_->Button27}) {
+    if (button) button->click();
+    for (int k = 0; k < kMaxKeptRuns; ++k)
+      EXPECT_GT(PixelsOf(window_->chartPicture(), KeptRunColour(k)), 20)
+          << "kept run " << k << (button ? " after V = f (t)" : " on the run's chart");
+  }
+
+  Choose("Clear kept runs");
+  EXPECT_TRUE(Results().keptRuns().empty());
+  EXPECT_FALSE(Enabled("Clear kept runs"));
+  QImage plain;
+  DrawChart(PlainView(window_->log(), window_->log().CurveList, window_->log().CurveCount,
+                      kSampleCapacity, Results().ShownView()->settings),
+            plain);
+  EXPECT_EQ(Chart(), plain.convertToFormat(QImage::Format_RGB32)) << "no kept curve or legend is left";
+}
+
+TEST_F(ResultsTest, ReadoutShowsOnTheScreenOnlyAndFollowsThePointerQuickly) {
+  Open(vc::Rocket, 0, kEnglish);
+  RunWithStep("0.02");
+  Choose("Keep this run for comparison");
+  RunWithStep("0.01");
+  const qint64 drawn = window_->chartPicture().cacheKey();
+  ASSERT_EQ(Screen(), Chart()) << "nothing over the chart before the pointer comes";
+
+  Mouse(QEvent::MouseMove, 420);
+  const QImage withReadout = Screen();
+  int lineColumn = 0;
+  for (int y = 100; y < 400; ++y) lineColumn += withReadout.pixel(420, y) != Chart().pixel(420, y);
+  EXPECT_GT(lineColumn, 100) << "a line at the pointer";
+  EXPECT_EQ(window_->chartPicture().cacheKey(), drawn) << "the chart is not redrawn for the readout";
+
+  const QString path = QDir::current().filePath(QStringLiteral("shown.png"));
+  SaveAs(path);
+  Choose("save picture");
+  EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), Chart()) << "the saved picture has no cursor";
+
+  // 60 pointer moves a second leave about 16 ms for each.
+  std::vector<double> ms;
+  for (int x = 300; x < 660; x += 12) {
+    const auto start = std::chrono::steady_clock::now();
+    Mouse(QEvent::MouseMove, x);
+    window_->Image1->repaint();
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+  }
+  std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
+  EXPECT_LT(ms[ms.size() / 2], 16.0) << "median ms per readout repaint";
+
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(window_->Image1, &leave);
+  EXPECT_EQ(Screen(), Chart()) << "leaving the chart hides the readout";
+}
+
+TEST_F(ResultsTest, DragZoomsUntilResetNewRunOrAnotherAbscissa) {
+  Open(vc::Rocket, 0, kEnglish);
+  RunWithStep("0.01");
+  const QImage whole = Chart();
+  const std::optional<AbscissaRange> expected = RangeFromDrag(*Results().ShownView(), 300, 420);
+  ASSERT_TRUE(expected);
+
+  Drag(300, 420);
+  ASSERT_TRUE(Results().zoom());
+  EXPECT_EQ(Results().zoom()->from, expected->from);
+  EXPECT_EQ(Results().zoom()->to, expected->to);
+  EXPECT_NE(Chart(), whole) << "the chart is drawn for the range";
+  Mouse(QEvent::MouseButtonDblClick, 350, Qt::LeftButton);
+  EXPECT_FALSE(Results().zoom());
+  EXPECT_EQ(Chart(), whole) << "double-click returns to the whole flight";
+
+  struct Step {
+    const char* what;
+    std::function<void()> act;
+    bool zoomStays;
+  };
+  const Step steps[] = {
+      {"a time chart", [&] { window_->Button27->click(); }, true},
+      {"a range chart", [&] { window_->Button2->click(); }, false},
+      {"Reset zoom", [&] { Choose("Reset zoom"); }, false},
+      {"a new run", [&] { RunWithStep("0.02"); }, false},
+  };
+  for (const Step& step : steps) {
+    window_->Button10->click();  // a time chart to zoom in
+    Drag(300, 420);
+    ASSERT_TRUE(Results().zoom()) << "before " << step.what;
+    step.act();
+    EXPECT_EQ(Results().zoom().has_value(), step.zoomStays) << "after " << step.what;
+  }
+}
+
+TEST_F(ResultsTest, SavePictureWritesTheFormatItsNameAsksFor) {
+  Open(vc::Projectile, 0, kEnglish);
+  RunWithStep("0.005");
+  struct Case {
+    const char* name;
+    const char* begins;  // nullptr: no file
+    const char* message;  // nullptr: none
+  };
+  const Case cases[] = {
+      {"chart.svg", "<?xml", nullptr},
+      {"chart.PDF", "%PDF-", nullptr},
+      {"chart.png", "\x89PNG", nullptr},
+      {"chart.jpg", nullptr, "Unknown picture format"},
+      {"missing/chart.png", nullptr, "the folder does not exist"},
+  };
+  for (const Case& c : cases) {
+    sink_.messages.clear();
+    const QString path = QDir::current().filePath(QString::fromLatin1(c.name));
+    SaveAs(path);
+    Choose("save picture");
+    const std::string bytes = FileText(path);
+    if (c.begins) {
+      EXPECT_EQ(bytes.substr(0, std::string(c.begins).size()), c.begins) << c.name;
+    } else {
+      EXPECT_TRUE(bytes.empty()) << c.name << " is not written";
+    }
+    if (c.message) {
+      ASSERT_EQ(sink_.messages.size(), 1u) << c.name;
+      EXPECT_NE(sink_.messages[0].find(c.message), std::string::npos) << sink_.messages[0];
+    } else {
+      EXPECT_TRUE(sink_.messages.empty()) << c.name << ": " << sink_.messages.front();
+    }
+  }
+  EXPECT_EQ(lastFilter_, "PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
+}
+
+TEST_F(ResultsTest, SaveDataWritesTheRunAndEachKeptRunBesideIt) {
+  Open(vc::Rocket, 0, kGerman);
+  RunWithStep("0.03");
+  Choose("Lauf zum Vergleich behalten");
+  RunWithStep("0.02");
+  Choose("Lauf zum Vergleich behalten");
+  RunWithStep("0.01");
+  SaveAs(QDir::current().filePath(QStringLiteral("flight")));
+  Choose("Daten speichern");
+  ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
+  EXPECT_EQ(lastFilter_, "CSV-Tabelle (*.csv)");
+
+  const std::string current = FileText(QStringLiteral("flight.csv"));
+  EXPECT_EQ(current, FormatLogCsv(window_->log()));
+  for (int k = 1; k <= 2; ++k) {
+    const std::string kept = FileText(QStringLiteral("flight_kept%1.csv").arg(k));
+    EXPECT_EQ(kept, FormatLogCsv(*Results().keptRuns()[static_cast<std::size_t>(k - 1)].log)) << k;
+    EXPECT_NE(kept, current) << "kept run " << k << " is its own run";
+  }
+  EXPECT_FALSE(std::filesystem::exists("flight_kept3.csv"));
+
+  SaveAs(QDir::current().filePath(QStringLiteral("missing/flight.csv")));
+  Choose("Daten speichern");
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_NE(sink_.messages[0].find("der Ordner existiert nicht"), std::string::npos) << sink_.messages[0];
+}
+
+TEST_F(ResultsTest, ExtrasButtonSitsInTheFreeStripAndOffersTheCommandsWhileAChartIsShown) {
+  struct Case {
+    int language;
+    const char* caption;
+    const char* savePicture;
+  };
+  const Case cases[] = {
+      {kRussian, "Сервис", "Сохранить рисунок"},
+      {kGerman, "Extras", "Bild speichern"},
+      {kEnglish, "Extras", "save picture"},
+  };
+  for (const Case& c : cases) {
+    window_ = std::make_unique<TForm2>(record_, sink_);
+    Open(vc::Rocket, 0, c.language);
+    QPushButton* extras = Get<QPushButton>("ButtonExtras");
+    EXPECT_EQ(extras->text().toStdString(), c.caption);
+    EXPECT_LE(QFontMetrics(extras->font()).horizontalAdvance(extras->text()), extras->width() - 4)
+        << c.caption << " fits";
+    const QRect place = extras->geometry();
+    EXPECT_GE(place.left(), window_->ButtonHELP->geometry().right()) << "right of H E L P";
+    EXPECT_LT(place.right(), window_->StartFrame->geometry().left()) << "left of START";
+    for (QWidget* other : window_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+      if (other == extras || other->isHidden()) continue;
+      EXPECT_FALSE(place.intersects(other->geometry()))
+          << c.caption << " overlaps " << other->objectName().toStdString();
+    }
+
+    EXPECT_FALSE(Enabled(c.savePicture)) << "no chart before START";
+    Start();
+    extras->click();
+    QMenu* menu = Results().extrasMenu();
+    EXPECT_TRUE(menu->isVisible()) << "the button opens the menu";
+    QAction* save = Command(*menu, c.savePicture);
+    EXPECT_TRUE(save && save->isEnabled()) << c.savePicture << " with a chart";
+    menu->hide();
+    window_->Button5Click();
+    EXPECT_FALSE(Enabled(c.savePicture)) << "MAIN leaves no chart";
+  }
+}
+
+}  // namespace
+}  // namespace zarv
