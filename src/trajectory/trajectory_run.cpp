@@ -49,6 +49,7 @@ std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, VehicleClass cls
   if (auto error = CheckRunInputs(inputs, cls)) return error;
   summary_ = RunSummary{};
   state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
+  state_.shared.roundEarth = earth_ == EarthModel::Round;
 
   StartPass(inputs, cls);
   const long long steps = FindEndTime(inputs, cls);
