@@ -24,7 +24,10 @@ std::string NamedInputs(std::string_view names, Language language, VehicleClass 
 
 std::string DescribeRejectedInput(const InputError& error, Language language,
                                   VehicleClass vehicleClass) {
-  return std::string(kLead.in(language)) + " " + NamedInputs(error.input, language, vehicleClass) +
+  std::string names;
+  for (const std::string& name : error.inputs) names += (names.empty() ? "" : ", ") + name;
+  if (names.empty()) names = error.input;
+  return std::string(kLead.in(language)) + " " + NamedInputs(names, language, vehicleClass) +
          ": " + InputProblemText(error.problem).in(language) + ".";
 }
 

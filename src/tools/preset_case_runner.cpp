@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "texts/input_messages.h"
+#include "texts/run_messages.h"
 
 namespace zarv {
 namespace {
@@ -58,8 +58,10 @@ CaseOutcome PresetCaseRunner::Run(std::span<const CaseInput> caseInputs) {
     *target = in.value;
   }
   const RunInputs asSet = inputs;
-  if (auto error = run_.Run(inputs, VehicleClassFromRecord(vehicleClass_), *log_)) {
-    return Failed(OutcomeKind::Rejected, DescribeInputError(*error, Language::English));
+  if (auto failure = run_.Run(inputs, VehicleClassFromRecord(vehicleClass_), *log_)) {
+    const OutcomeKind kind = failure->kind == RunFailure::Kind::Diverged ? OutcomeKind::Diverged
+                                                                         : OutcomeKind::Rejected;
+    return Failed(kind, DescribeRunFailure(*failure, Language::English));
   }
   return OutcomeOfRun(run_, *log_, asSet);
 }

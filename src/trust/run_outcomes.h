@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "scenario/calculation.h"
-#include "trajectory/input_check.h"
+#include "trajectory/run_failure.h"
 
 namespace zarv {
 
@@ -19,12 +19,12 @@ struct RunOutcomes {
 };
 
 // Why a calculation gave no outcomes.
-using RunProblem = InputError;
+using RunProblem = RunFailure;
 
 // The outcomes of the calculation's last run.
 RunOutcomes OutcomesOf(const Calculation& calculation);
 
-// Runs the calculation for its outcomes only.
+// Runs the calculation for its outcomes only: the log is left as it was.
 std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes);
 
 }  // namespace zarv

@@ -77,20 +77,26 @@ TEST_F(ToolOutputs, AFullDeviceIsAFailureInTheChosenLanguage) {
   }
 }
 
-TEST_F(ToolOutputs, MessagesNameInputsWithTheirCaptions) {
+TEST_F(ToolOutputs, FailedRunsSayWhyNamingInputsWithTheirCaptions) {
   struct Case {
     const char* args;
+    int status;
     const char* message;
   };
   const Case cases[] = {
-      {"--preset 1:0 --set dt0=-1 --lang de", "Ungültige Eingabe dt0 (Integrationsschritt, s): "},
-      {"--preset 1:0 --set Tk=x", "not a number: Tk ("},
-      {"--preset 1:0 --set MassaStart=0 --lang ru", "Неверный ввод MassaStart ("},
+      {"--preset 1:0 --set dt0=-1 --lang de", 2, "Ungültige Eingabe dt0 (Integrationsschritt, s): "},
+      {"--preset 1:0 --set Tk=x", 2, "not a number: Tk ("},
+      {"--preset 1:0 --set MassaStart=0 --lang ru", 2, "Неверный ввод MassaStart ("},
+      {"--preset 1:0 --set Vwind=1e300 --csv a.csv", 3, "diverged at t = "},
+      {"--preset 1:0 --set Vwind=1e300 --lang de", 3, "Rechnung divergiert bei t = "},
+      {"--preset 1:0 --compare ,Vwind=1e300", 3, "diverged at t = "},
   };
   for (const Case& c : cases) {
     const Outcome o = Tool(dir_, c.args);
-    EXPECT_EQ(o.status, 2) << c.args;
+    EXPECT_EQ(o.status, c.status) << c.args << "\n" << o.err;
     EXPECT_TRUE(Has(o.err, c.message)) << c.args << "\n" << o.err;
+    EXPECT_FALSE(fs::exists(dir_ / "Zarv_500.txt")) << c.args << ": nothing is written";
+    EXPECT_FALSE(fs::exists(dir_ / "a.csv")) << c.args << ": nothing is written";
   }
 }
 
