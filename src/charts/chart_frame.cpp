@@ -141,7 +141,11 @@ ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
                 FitLabel(s.from + j * (s.to - s.from) / 8, 4, room), room);
   }
   // Before the curves: its white box must not hide data.
-  canvas.Text(L + 10, Y0 - 18, QString::fromUtf8(kBanner), 0);
+  constexpr LanguageText kRoundEarth = {"круглая Земля", "runde Erde", "round Earth"};
+  const QString banner = view.settings.roundEarth
+                             ? QString::fromUtf8(kBanner) + QString::fromUtf8(kRoundEarth.in(language)) + "  "
+                             : QString::fromUtf8(kBanner);
+  canvas.Text(L + 10, Y0 - 18, banner, 0);
 
   // Numbers right of an axis must end before the next axis to the right.
   const int labelRoom = A - 8;

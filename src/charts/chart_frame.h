@@ -23,6 +23,7 @@ inline constexpr int kChartHeight = 500;
 struct ChartSettings {
   Language windowLanguage = Language::German;
   VehicleClass vehicleClass = VehicleClass::None;  // Button18 is offered for the balloon class
+  bool roundEarth = false;  // the run flew over the round Earth: the banner says so
 };
 
 // Chart-button visibility decided at every drawing.

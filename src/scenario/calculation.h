@@ -32,6 +32,12 @@ class Calculation {
   VehicleClass vehicleClass() const { return vehicleClass_; }
   void setVehicleClass(VehicleClass vehicleClass) { vehicleClass_ = vehicleClass; }
 
+  EarthModel earthModel() const { return earth_; }
+  void setEarthModel(EarthModel earth) {
+    earth_ = earth;
+    run_.SetEarthModel(earth);
+  }
+
   // Sets one input by its name; false, changing nothing, for a name that is no input.
   bool Set(std::string_view name, double value);
 
@@ -52,6 +58,7 @@ class Calculation {
  private:
   RunInputs inputs_;
   VehicleClass vehicleClass_ = VehicleClass::None;
+  EarthModel earth_ = EarthModel::Flat;
   TrajectoryRun run_;
   // Heap-held, 400 kB each; a run fills the spare one and they swap on success.
   std::unique_ptr<TrajectoryLog> log_;

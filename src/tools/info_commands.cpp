@@ -4,8 +4,11 @@
 
 #include "flight_model/standard_atmosphere.h"
 #include "scenario/presets.h"
+#include "texts/validation_report.h"
 #include "tools/run_commands.h"
+#include "tools/run_outputs.h"
 #include "trajectory/number_format.h"
+#include "trust/validation.h"
 
 namespace zarv {
 
@@ -35,6 +38,16 @@ int PrintAtmosphere(const RunOptions& options) {
   std::printf("speed of sound  %s m/s\n", FormatGeneral(speedOfSound).c_str());
   std::printf("density         %s kg/m3\n", FormatGeneral(density).c_str());
   std::printf("viscosity       %s poise\n", FormatGeneral(viscosity).c_str());
+  return kExitOk;
+}
+
+int PrintValidation(const RunOptions& options) {
+  const std::vector<ValidationRow> rows = RunValidation();
+  std::fputs(FormatValidationReport(rows, options.language).c_str(), stdout);
+  if (const int status = CheckPrinted(options.language)) return status;
+  for (const ValidationRow& row : rows) {
+    if (!row.passed()) return kExitCheckFailed;
+  }
   return kExitOk;
 }
 

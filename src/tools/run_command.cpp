@@ -1,152 +1,151 @@
-#include <cmath>
 #include <cstdio>
-#include <cstdlib>
+#include <optional>
 #include <string>
-#include <string_view>
+#include <variant>
+#include <vector>
 
-#include <QGuiApplication>
-
-#include "charts/chart_catalogue.h"
-#include "charts/chart_png.h"
 #include "scenario/calculation.h"
-#include "scenario/presets.h"
-#include "texts/run_messages.h"
-#include "trajectory/log_csv.h"
+#include "texts/model_warning_texts.h"
+#include "texts/step_check_report.h"
+#include "tools/compare_runs.h"
+#include "tools/preset_setup.h"
+#include "tools/run_charts.h"
 #include "tools/run_commands.h"
+#include "tools/run_failure_message.h"
+#include "tools/run_outputs.h"
+#include "trajectory/log_csv.h"
 #include "trajectory/number_format.h"
+#include "trust/model_warnings.h"
+#include "trust/step_check.h"
 
 namespace zarv {
 namespace {
 
 constexpr LanguageText kNoSuchPreset = {"нет такого примера", "kein solches Beispiel",
                                         "no such preset"};
-constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe",
-                                        "unknown input"};
-constexpr LanguageText kNotANumber = {"не число", "keine Zahl", "not a number"};
-constexpr LanguageText kNoPng = {"нет --png для", "kein --png für", "no --png for"};
-constexpr LanguageText kNoSuchChart = {"нет такого графика", "kein solches Diagramm",
-                                       "no such chart"};
 constexpr LanguageText kPresetMissing = {"не указан --preset", "--preset fehlt",
                                          "--preset is missing"};
-constexpr LanguageText kCannotWrite = {"не удалось записать", "kann nicht schreiben",
-                                       "cannot write"};
+constexpr LanguageText kBadTolerance = {"--tolerance требует процент больше 0",
+                                        "--tolerance verlangt Prozent über 0",
+                                        "--tolerance needs a percentage above 0"};
+constexpr LanguageText kWarning = {"предупреждение", "Warnung", "warning"};
 
 // Summary lines.
 constexpr LanguageText kPreset = {"пример", "Beispiel", "preset"};
+constexpr LanguageText kEarth = {"Земля", "Erde", "Earth"};
+constexpr LanguageText kFlat = {"плоская", "flach", "flat"};
+constexpr LanguageText kRound = {"круглая", "rund", "round"};
 constexpr LanguageText kFlightTime = {"время полета", "Flugzeit", "flight time"};
 constexpr LanguageText kRange = {"дальность", "Reichweite", "range"};
 constexpr LanguageText kPeakAltitude = {"макс. высота", "max. Höhe", "peak altitude"};
 constexpr LanguageText kPeakSpeed = {"макс. скорость", "max. Geschwindigkeit", "peak speed"};
+constexpr LanguageText kPeakLoad = {"макс. |nx|", "max. |nx|", "peak |nx|"};
 constexpr LanguageText kSamples = {"записано отсчетов", "aufgezeichnete Werte",
                                    "samples recorded"};
 constexpr LanguageText kFile = {"файл", "Datei", "file"};
 
-int CannotWrite(Language language, const std::string& path, const std::string& reason) {
-  std::fprintf(stderr, "zarv-run: %s %s: %s\n", kCannotWrite.in(language), path.c_str(),
-               reason.c_str());
-  return kExitFile;
+// The CSV's first line says which Earth the run flew over; the log's own heading follows.
+std::string CsvText(const Calculation& calculation) {
+  const char* earth = calculation.earthModel() == EarthModel::Round ? "round" : "flat";
+  return std::string("# earth model: ") + earth + "\n" + FormatLogCsv(calculation.log());
 }
 
-// "CLASS:ITEM" into the record; false for anything that names no preset line.
-bool LoadPreset(const std::string& preset, Scenario& record) {
-  const std::size_t colon = preset.find(':');
+void PrintSummary(std::FILE* out, const RunOptions& options, const Calculation& calculation,
+                  const std::string& resultFile) {
+  const Language language = options.language;
+  const RunSummary& s = calculation.summary();
+  const RunOutcomes o = OutcomesOf(calculation);
+  const bool round = calculation.earthModel() == EarthModel::Round;
+  std::fprintf(out, "%s  %s\n", kPreset.in(language), options.preset.c_str());
+  std::fprintf(out, "%s  %s\n", kEarth.in(language), (round ? kRound : kFlat).in(language));
+  std::fprintf(out, "%s  %s s\n", kFlightTime.in(language), FormatGeneral(s.flightTime, 6).c_str());
+  std::fprintf(out, "%s  %s m\n", kRange.in(language), FormatGeneral(s.range, 6).c_str());
+  std::fprintf(out, "%s  %s m\n", kPeakAltitude.in(language), FormatGeneral(s.peakAltitude, 6).c_str());
+  std::fprintf(out, "%s  %s m/s\n", kPeakSpeed.in(language), FormatGeneral(s.peakSpeed, 6).c_str());
+  std::fprintf(out, "%s  %s\n", kPeakLoad.in(language), FormatGeneral(o.peakLoadFactorX, 6).c_str());
+  std::fprintf(out, "%s  %d\n", kSamples.in(language), s.samplesRecorded);
+  std::fprintf(out, "%s  %s\n", kFile.in(language), resultFile.c_str());
+}
+
+// The main run's inputs after --preset and --set, or the exit status.
+std::optional<int> SetUp(const RunOptions& options, Calculation& calculation, std::string& label) {
+  const Language language = options.language;
+  if (options.preset.empty()) return UsageError(kPresetMissing.in(language));
+  Scenario record;
   int cls = 0, item = 0;
-  return colon != std::string::npos &&
-         ParseInt(std::string_view(preset).substr(0, colon), cls) &&
-         ParseInt(std::string_view(preset).substr(colon + 1), item) &&
-         ApplyPreset(record, cls, item);
-}
-
-// NAME=VALUE into the inputs; a usage message when it cannot be, empty when done.
-std::string ApplySet(const std::string& set, Calculation& calculation, Language language) {
-  const std::size_t eq = set.find('=');
-  const std::string name = set.substr(0, eq);
-  double value = 0.0;
-  const bool number = eq != std::string::npos &&
-                      ParseNumber(std::string_view(set).substr(eq + 1), value);
-  // The name is judged first: a wrong name is the message even when the value is no
-  // number. The run does not go ahead after either message, so a NaN left behind is harmless.
-  if (eq == std::string::npos || !calculation.Set(name, number ? value : NAN)) {
-    return std::string(kUnknownInput.in(language)) + " '" + name + "'";
+  if (!LoadPreset(options.preset, record, cls, item)) {
+    return UsageError(std::string(kNoSuchPreset.in(language)) + " '" + options.preset +
+                      "' (zarv-run --list)");
   }
-  if (!number) {
-    return std::string(kNotANumber.in(language)) + ": " + name + "='" + set.substr(eq + 1) + "'";
-  }
-  return {};
-}
-
-int WriteCharts(const RunOptions& options, const Calculation& calculation, char** argv) {
-  // Charts need fonts and a paint device, not a screen.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-      std::getenv("WAYLAND_DISPLAY") == nullptr) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  }
-  int qtArgc = 1;
-  QGuiApplication app(qtArgc, argv);
-  const ChartSettings settings{options.language, calculation.vehicleClass()};
-  for (const ChartRequest& chart : options.charts) {
-    const ChartEntry entry = chart.name == "default" ? DefaultChart(calculation.vehicleClass())
-                                                     : *FindChart(chart.name);
-    std::string error;
-    if (!WriteChartPng(calculation.log(), entry, settings, chart.png, error)) {
-      return CannotWrite(options.language, chart.png, error);
+  calculation.Load(record);
+  calculation.setEarthModel(options.earth);
+  const RunInputs preset = calculation.inputs();
+  for (const std::string& set : options.sets) {
+    if (const std::string problem = ApplySet(set, calculation, language); !problem.empty()) {
+      return UsageError(problem);
     }
   }
-  return kExitOk;
+  label = RunLabel(PresetLabel(cls, item), calculation.inputs(), preset);
+  return std::nullopt;
 }
 
 }  // namespace
 
 int RunPreset(const RunOptions& options, char** argv) {
   const Language language = options.language;
-  if (options.preset.empty()) return UsageError(kPresetMissing.in(language));
-
-  Scenario record;
-  if (!LoadPreset(options.preset, record)) {
-    return UsageError(std::string(kNoSuchPreset.in(language)) + " '" + options.preset +
-                      "' (zarv-run --list)");
-  }
   Calculation calculation;
-  calculation.Load(record);
-  for (const std::string& set : options.sets) {
-    if (const std::string problem = ApplySet(set, calculation, language); !problem.empty()) {
-      return UsageError(problem);
+  std::string label;
+  if (const auto status = SetUp(options, calculation, label)) return *status;
+  if (const auto status = CheckChartRequests(options)) return *status;
+  double tolerance = kDefaultStepTolerance;
+  if (!options.tolerance.empty()) {
+    double percent = 0.0;
+    if (!ParseNumber(options.tolerance, percent) || !(percent > 0.0) || !std::isfinite(percent)) {
+      return UsageError(std::string(kBadTolerance.in(language)) + ": '" + options.tolerance + "'");
     }
-  }
-  for (const ChartRequest& chart : options.charts) {
-    if (chart.png.empty()) {
-      return UsageError(std::string(kNoPng.in(language)) + " --chart " + chart.name);
-    }
-    if (chart.name != "default" && FindChart(chart.name) == nullptr) {
-      return UsageError(std::string(kNoSuchChart.in(language)) + " '" + chart.name + "'");
-    }
+    tolerance = percent / 100.0;
   }
 
-  if (const auto error = calculation.Run()) {
-    std::fprintf(stderr, "zarv-run: %s\n", DescribeRunFailure(*error, language).c_str());
-    return kExitUsage;
+  // Nothing is written before every output is known to be apart from the others.
+  const std::filesystem::path resultFile = options.dir / kResultFileName;
+  std::vector<std::string> outputs;
+  if (!options.csv.empty()) outputs.push_back(options.csv);
+  for (const ChartRequest& chart : options.charts) outputs.push_back(chart.png);
+  if (const std::string clash = OutputClash(resultFile, outputs, language); !clash.empty()) {
+    return UsageError(clash);
   }
-  const FileWriteResult written = calculation.WriteResultFile(options.dir);
-  if (!written.ok) return CannotWrite(language, written.path.string(), written.reason);
-  if (!options.csv.empty()) {
-    const FileWriteResult csv = WriteFileReplacing(options.csv, FormatLogCsv(calculation.log()));
-    if (!csv.ok) return CannotWrite(language, csv.path.string(), csv.reason);
-  }
-  if (!options.charts.empty()) {
-    if (const int status = WriteCharts(options, calculation, argv); status != kExitOk) {
-      return status;
+  bool stdoutTaken = false;
+  for (const std::string& output : outputs) stdoutTaken = stdoutTaken || IsStandardOutput(output);
+
+  if (const auto failure = calculation.Run()) return ReportRunFailure(*failure, calculation, language);
+  std::vector<KeptRun> kept;
+  if (const auto status = RunComparisons(options, calculation, kept)) return *status;
+  std::optional<StepCheck> check;
+  if (options.checkStep) {
+    auto result = CheckStep(calculation, tolerance);
+    if (auto* failure = std::get_if<RunProblem>(&result)) {
+      return ReportRunFailure(*failure, calculation, language, "--check-step");
     }
+    check = std::get<StepCheck>(result);
   }
 
-  const RunSummary& s = calculation.summary();
-  std::printf("%s  %s\n", kPreset.in(language), options.preset.c_str());
-  std::printf("%s  %s s\n", kFlightTime.in(language), FormatGeneral(s.flightTime, 6).c_str());
-  std::printf("%s  %s m\n", kRange.in(language), FormatGeneral(s.range, 6).c_str());
-  std::printf("%s  %s m\n", kPeakAltitude.in(language), FormatGeneral(s.peakAltitude, 6).c_str());
-  std::printf("%s  %s m/s\n", kPeakSpeed.in(language), FormatGeneral(s.peakSpeed, 6).c_str());
-  std::printf("%s  %d\n", kSamples.in(language), s.samplesRecorded);
-  std::printf("%s  %s\n", kFile.in(language), written.path.c_str());
-  return kExitOk;
+  std::vector<OutputFile> files{{resultFile.string(), FormatResultFile(calculation.log())}};
+  if (!options.csv.empty()) files.push_back({options.csv, CsvText(calculation)});
+  if (!options.charts.empty()) RenderCharts(options, calculation, label, kept, argv, files);
+  if (const int status = WriteOutputs(files, language)) return status;
+
+  // With a file on standard output the texts go to standard error, apart from its bytes.
+  std::FILE* text = stdoutTaken ? stderr : stdout;
+  if (!options.quiet) PrintSummary(text, options, calculation, resultFile.string());
+  if (check) std::fputs(FormatStepCheck(*check, language).c_str(), text);
+  const auto warnings = ModelWarnings(OutcomesOf(calculation), calculation.inputs(),
+                                      calculation.earthModel(), check ? &*check : nullptr);
+  for (const ModelWarning& warning : warnings) {
+    std::fprintf(stderr, "zarv-run: %s: %s\n", kWarning.in(language),
+                 DescribeModelWarning(warning, language).c_str());
+  }
+  if (const int status = CheckPrinted(language)) return status;
+  return check && !check->meets ? kExitCheckFailed : kExitOk;
 }
 
 }  // namespace zarv

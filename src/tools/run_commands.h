@@ -13,7 +13,11 @@ int ListPresets();
 int PrintAtmosphere(const RunOptions& options);
 
 // One run of --preset: inputs set by --set, the result file, --csv and the --chart
-// pictures, then the summary. argv is the program's, for the chart painting.
+// pictures with the --compare runs, the summary, the --check-step table and the model
+// warnings. argv is the program's, for the chart painting.
 int RunPreset(const RunOptions& options, char** argv);
+
+// The runs with closed-form answers, as a table; kExitCheckFailed when one misses.
+int PrintValidation(const RunOptions& options);
 
 }  // namespace zarv

@@ -10,19 +10,30 @@ constexpr const char* kUsage =
     "usage: zarv-run --list\n"
     "       zarv-run --atmosphere H\n"
     "       zarv-run --preset CLASS:ITEM [--set NAME=VALUE]... [--dir DIR] [--csv FILE]\n"
-    "                [--chart NAME --png FILE]... [--lang ru|de|en]\n";
+    "                [--chart NAME --png FILE [--xrange FROM:TO]]... [--compare SPEC]...\n"
+    "                [--earth flat|round] [--check-step [--tolerance PERCENT]] [--quiet]\n"
+    "                [--lang ru|de|en]\n"
+    "       zarv-run --validate [--lang ru|de|en]\n"
+    "FILE - is standard output; a picture's format follows its extension (.png, .svg, .pdf).\n"
+    "SPEC is [CLASS:ITEM][,NAME=VALUE...]: a further run, the main preset when left out.\n"
+    "Exit status: 0 done, 1 file not written, 2 usage or rejected input, 3 run diverged,\n"
+    "4 step check or validation missed.\n";
 
 constexpr LanguageText kNeedsValue = {"требуется значение для", "Wert fehlt für",
                                       "missing value for"};
 constexpr LanguageText kPngAfterChart = {"--png должен следовать за --chart",
                                          "--png muss auf --chart folgen",
                                          "--png must follow --chart"};
+constexpr LanguageText kXrangeAfterChart = {"--xrange должен следовать за --chart",
+                                            "--xrange muss auf --chart folgen",
+                                            "--xrange must follow --chart"};
 constexpr LanguageText kUnknownArgument = {"неизвестный аргумент", "unbekanntes Argument",
                                            "unknown argument"};
 
 bool TakesValue(std::string_view a) {
   return a == "--atmosphere" || a == "--preset" || a == "--set" || a == "--dir" ||
-         a == "--csv" || a == "--lang" || a == "--chart" || a == "--png";
+         a == "--csv" || a == "--lang" || a == "--chart" || a == "--png" || a == "--xrange" ||
+         a == "--compare" || a == "--earth" || a == "--tolerance";
 }
 
 }  // namespace
@@ -57,8 +68,10 @@ std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOp
 
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
-    if (a == "--list") {
-      options.list = true;
+    if (a == "--list" || a == "--check-step" || a == "--validate" || a == "--quiet") {
+      (a == "--list" ? options.list : a == "--check-step" ? options.checkStep
+                                    : a == "--validate"   ? options.validate
+                                                          : options.quiet) = true;
       continue;
     }
     if (a == "--help" || a == "-h") {
@@ -77,7 +90,18 @@ std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOp
     else if (a == "--set") options.sets.push_back(value);
     else if (a == "--dir") options.dir = value;
     else if (a == "--csv") options.csv = value;
-    else if (a == "--chart") options.charts.push_back({value, ""});
+    else if (a == "--chart") options.charts.push_back({value, "", ""});
+    else if (a == "--compare") options.compares.push_back(value);
+    else if (a == "--tolerance") options.tolerance = value;
+    else if (a == "--earth") {
+      if (value != "flat" && value != "round") return UsageError("--earth flat|round");
+      options.earth = value == "flat" ? EarthModel::Flat : EarthModel::Round;
+    } else if (a == "--xrange") {
+      if (options.charts.empty() || !options.charts.back().xrange.empty()) {
+        return UsageError(kXrangeAfterChart.in(language));
+      }
+      options.charts.back().xrange = value;
+    }
     else if (a == "--png") {
       if (options.charts.empty() || !options.charts.back().png.empty()) {
         return UsageError(kPngAfterChart.in(language));

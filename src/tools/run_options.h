@@ -8,16 +8,20 @@
 #include <vector>
 
 #include "texts/language.h"
+#include "trajectory/earth_model.h"
 
 namespace zarv {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFile = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitDiverged = 3;
+inline constexpr int kExitCheckFailed = 4;  // a step check or a validation case missed
 
 struct ChartRequest {
   std::string name;
-  std::string png;
+  std::string png;     // the picture file, its format by the extension
+  std::string xrange;  // FROM:TO of the abscissa, empty: all
 };
 
 // What the command line asks for.
@@ -30,6 +34,12 @@ struct RunOptions {
   std::filesystem::path dir = ".";
   std::string csv;
   std::vector<ChartRequest> charts;
+  std::vector<std::string> compares;  // [CLASS:ITEM][,NAME=VALUE...], drawn on every chart
+  EarthModel earth = EarthModel::Flat;
+  bool checkStep = false;
+  std::string tolerance;  // percent, empty: the default
+  bool validate = false;
+  bool quiet = false;     // no summary; warnings still go to standard error
 };
 
 // Reads the arguments after the program name into `options`. Returns the exit status

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   if (const auto status = zarv::ParseRunOptions(args, options)) return *status;
 
   if (options.list) return zarv::ListPresets();
+  if (options.validate) return zarv::PrintValidation(options);
   if (!options.atmosphere.empty()) return zarv::PrintAtmosphere(options);
   return zarv::RunPreset(options, argv);
 }

@@ -24,7 +24,7 @@ constexpr std::size_t kNameKept = 200;  // bytes of the target's name kept in th
 std::string Reason(int error) { return std::generic_category().message(error); }
 
 FileWriteResult Failed(const fs::path& path, int error) {
-  return FileWriteResult{false, path, Reason(error)};
+  return FileWriteResult{false, path, Reason(error), error};
 }
 
 // Writes everything, through short writes, signals and non-blocking descriptors.

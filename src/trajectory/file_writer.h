@@ -10,6 +10,7 @@ struct FileWriteResult {
   bool ok = false;
   std::filesystem::path path;  // the file that was (or should have been) written
   std::string reason;          // the system's reason when !ok
+  int error = 0;               // its errno, 0 when there is none
 };
 
 // Writes `content` as the whole of `path`; every file the program writes goes through here.

@@ -102,10 +102,13 @@ std::optional<LogCsv> ParseLogCsv(std::string_view text, std::string& error) {
       error = "line " + std::to_string(lineNumber + 1) + " does not end with a line feed";
       return std::nullopt;
     }
-    const std::vector<std::string_view> fields = Split(text.substr(0, end), ',');
+    const std::string_view line = text.substr(0, end);
     text.remove_prefix(end + 1);
     ++lineNumber;
-    if (lineNumber == 1) {
+    // Comment lines above the heading say how the log was made.
+    if (csv.headings.empty() && line.starts_with('#')) continue;
+    const std::vector<std::string_view> fields = Split(line, ',');
+    if (csv.headings.empty()) {
       csv.headings.assign(fields.begin(), fields.end());
       continue;
     }

@@ -21,7 +21,8 @@ struct LogCsv {
   std::vector<std::vector<double>> rows;
 };
 
-// Nothing when a line is not a row of numbers under the heading; then `error` says where.
+// Lines starting with '#' above the heading are skipped. Nothing when a line is not a row
+// of numbers under the heading; then `error` says where.
 std::optional<LogCsv> ParseLogCsv(std::string_view text, std::string& error);
 
 }  // namespace zarv

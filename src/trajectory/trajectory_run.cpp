@@ -81,6 +81,7 @@ std::optional<RunFailure> TrajectoryRun::Compute(RunInputs& inputs, VehicleClass
                                                  TrajectoryLog& log, const RunControl& control) {
   summary_ = RunSummary{};
   state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
+  state_.shared.roundEarth = earth_ == EarthModel::Round;
 
   // The recording pass costs little when it continues from the copies.
   const bool fullSecondPass = cls == VehicleClass::Airship || !keepCopies_;

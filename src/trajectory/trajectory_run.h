@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "flight_model/motion_step.h"
+#include "trajectory/earth_model.h"
 #include "trajectory/input_check.h"
 #include "trajectory/run_control.h"
 #include "trajectory/run_failure.h"
@@ -90,6 +91,9 @@ class TrajectoryRun {
   // for tests and benchmarks.
   void SetStateCopies(bool keep) { keepCopies_ = keep; }
 
+  // Both passes fly over this Earth.
+  void SetEarthModel(EarthModel earth) { earth_ = earth; }
+
   const RunSummary& summary() const { return summary_; }
   const RunState& state() const { return state_; }
 
@@ -127,6 +131,7 @@ class TrajectoryRun {
   long long checkpointSpacing_ = 1;
   long long cursorStep_ = 0;  // steps taken by state_ in the recording pass
   bool keepCopies_ = true;
+  EarthModel earth_ = EarthModel::Flat;
 };
 
 // The curve list a run leaves for its first chart.

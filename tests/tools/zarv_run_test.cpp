@@ -52,10 +52,11 @@ TEST_F(ZarvRun, RunsAPresetWritesTheFileAndTheCsv) {
   const std::string file = ReadFile(dir_ / "Zarv_500.txt");
   EXPECT_EQ(file.substr(0, 3), " \r\n");
   const std::string csv = ReadFile(dir_ / "out.csv");
-  EXPECT_EQ(csv.rfind("slot,row0 t [s],row1 V [m/s],row2 q [Pa],row3 H [m]", 0), 0u) << csv.substr(0, 200);
+  EXPECT_EQ(csv.rfind("# earth model: flat\nslot,row0 t [s],row1 V [m/s],row2 q [Pa],row3 H [m]", 0), 0u)
+      << csv.substr(0, 200);
   int lines = 0;
   for (char c : csv) lines += c == '\n';
-  EXPECT_EQ(lines, 501);
+  EXPECT_EQ(lines, 502);
   EXPECT_NE(csv.find("\n1,0.05,"), std::string::npos) << "--set dt0 reached the run";
 }
 
@@ -70,9 +71,10 @@ TEST_F(ZarvRun, ExitStatusAndMessages) {
       {"--bogus", 2, "unknown argument '--bogus'"},
       {"--preset 4:0", 2, "no such preset '4:0'"},
       {"--preset 1:9", 2, "no such preset '1:9'"},
-      {"--preset 1:0 --set dt0=0,5", 2, "not a number: dt0='0,5'"},
+      {"--preset 1:0 --set dt0=0,5", 2, "not a number: dt0 (step of integration, s) = '0,5'"},
       {"--preset 1:0 --set speed=3", 2, "unknown input 'speed'"},
-      {"--preset 1:0 --set dt0=0", 2, "Invalid input dt0: the value must be greater than 0."},
+      {"--preset 1:0 --set dt0=0", 2,
+       "Invalid input dt0 (step of integration, s): the value must be greater than 0."},
       {"--preset 1:0 --set dt0=-1 --lang de", 2, "Ungültige Eingabe dt0"},
       {"--preset 3:0 --set GasDichte=1.3 --lang ru", 2, "Неверный ввод GasDichte"},
       {"--preset 1:0 --chart Button99 --png x.png", 2, "no such chart 'Button99'"},

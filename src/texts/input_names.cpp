@@ -1,0 +1,34 @@
+#include "texts/input_names.h"
+
+#include "texts/form_captions.h"
+#include "texts/input_messages.h"
+
+namespace zarv {
+namespace {
+
+constexpr LanguageText kLead = {"Неверный ввод", "Ungültige Eingabe", "Invalid input"};
+
+}  // namespace
+
+std::string NamedInputs(std::string_view names, Language language, VehicleClass vehicleClass) {
+  constexpr std::string_view kSeparator = ", ";
+  std::string text;
+  while (true) {
+    const std::size_t end = names.find(kSeparator);
+    text += InputWithCaption(names.substr(0, end), language, vehicleClass);
+    if (end == std::string_view::npos) return text;
+    text += kSeparator;
+    names.remove_prefix(end + kSeparator.size());
+  }
+}
+
+std::string DescribeRejectedInput(const InputError& error, Language language,
+                                  VehicleClass vehicleClass) {
+  std::string names;
+  for (const std::string& name : error.inputs) names += (names.empty() ? "" : ", ") + name;
+  if (names.empty()) names = error.input;
+  return std::string(kLead.in(language)) + " " + NamedInputs(names, language, vehicleClass) +
+         ": " + InputProblemText(error.problem).in(language) + ".";
+}
+
+}  // namespace zarv

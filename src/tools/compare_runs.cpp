@@ -1,0 +1,102 @@
+#include "tools/compare_runs.h"
+
+#include <cstdio>
+
+#include "scenario/presets.h"
+#include "texts/form_captions.h"
+#include "tools/preset_setup.h"
+#include "tools/run_failure_message.h"
+#include "trajectory/number_format.h"
+
+namespace zarv {
+namespace {
+
+constexpr LanguageText kBadSpec = {"неверное сравнение", "ungültiger Vergleich",
+                                   "invalid comparison"};
+constexpr LanguageText kTooMany = {"слишком много --compare (не более 6)",
+                                   "zu viele --compare (höchstens 6)",
+                                   "too many --compare (at most 6)"};
+
+int BadSpec(const std::string& spec, const std::string& why, Language language) {
+  return UsageError(std::string(kBadSpec.in(language)) + " '" + spec + "'" +
+                    (why.empty() ? "" : ": " + why));
+}
+
+}  // namespace
+
+bool ParseCompareSpec(const std::string& text, CompareSpec& spec) {
+  spec = {};
+  std::size_t start = 0;
+  for (bool first = true;; first = false) {
+    const std::size_t end = text.find(',', start);
+    const std::string part = text.substr(start, end - start);
+    if (first && part.find('=') == std::string::npos) {
+      // Left out: the main run's preset.
+      if (!part.empty() && part.find(':') == std::string::npos) return false;
+      spec.preset = part;
+    } else if (part.find('=') == std::string::npos || part.front() == '=') {
+      return false;
+    } else {
+      spec.sets.push_back(part);
+    }
+    if (end == std::string::npos) return !text.empty();
+    start = end + 1;
+  }
+}
+
+std::string RunLabel(const std::string& presetText, const RunInputs& inputs,
+                     const RunInputs& base) {
+  std::string label = presetText;
+  RunInputs a = inputs, b = base;
+  for (const char* name : kRunInputNames) {
+    const double value = *RunInputByName(a, name);
+    if (value == *RunInputByName(b, name)) continue;
+    label += std::string(label.empty() ? "" : ", ") + name + " = " + FormatGeneral(value);
+  }
+  return label;
+}
+
+std::optional<int> RunComparisons(const RunOptions& options, const Calculation& main,
+                                  std::vector<KeptRun>& kept) {
+  const Language language = options.language;
+  if (options.compares.size() > static_cast<std::size_t>(kMaxKeptRuns)) {
+    return UsageError(kTooMany.in(language));
+  }
+  for (const std::string& text : options.compares) {
+    CompareSpec spec;
+    if (!ParseCompareSpec(text, spec)) return BadSpec(text, "", language);
+    Calculation run;
+    run.setEarthModel(main.earthModel());
+    std::string label;
+    RunInputs base;
+    if (spec.preset.empty()) {
+      run.inputs() = main.inputs();
+      run.setVehicleClass(main.vehicleClass());
+      base = main.inputs();
+      int cls = 0, item = 0;
+      Scenario record;
+      if (LoadPreset(options.preset, record, cls, item)) label = PresetLabel(cls, item);
+    } else {
+      Scenario record;
+      int cls = 0, item = 0;
+      if (!LoadPreset(spec.preset, record, cls, item)) {
+        return BadSpec(text, "CLASS:ITEM (zarv-run --list)", language);
+      }
+      run.Load(record);
+      base = run.inputs();
+      label = PresetLabel(cls, item);
+    }
+    for (const std::string& set : spec.sets) {
+      if (const std::string problem = ApplySet(set, run, language); !problem.empty()) {
+        return BadSpec(text, problem, language);
+      }
+    }
+    // Labelled before the run: a balloon's run rewrites its area.
+    label = RunLabel(label, run.inputs(), base);
+    if (const auto failure = run.Run()) return ReportRunFailure(*failure, run, language, text);
+    kept.push_back(KeepRun(run.log(), label, run.vehicleClass()));
+  }
+  return std::nullopt;
+}
+
+}  // namespace zarv

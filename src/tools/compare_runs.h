@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "charts/chart_view.h"
+#include "scenario/calculation.h"
+#include "tools/run_options.h"
+
+namespace zarv {
+
+// A --compare SPEC read: the preset it names (the main one when left out) and its sets.
+struct CompareSpec {
+  std::string preset;             // CLASS:ITEM, empty: the main run's inputs
+  std::vector<std::string> sets;  // NAME=VALUE
+};
+
+// False for a SPEC that is not [CLASS:ITEM][,NAME=VALUE...].
+bool ParseCompareSpec(const std::string& text, CompareSpec& spec);
+
+// "<preset text>, NAME = value..." for the inputs that differ from `base`.
+std::string RunLabel(const std::string& presetText, const RunInputs& inputs, const RunInputs& base);
+
+// Runs every --compare on the main run's Earth model and keeps its log for the charts.
+// Returns the exit status when one cannot be run, after printing why.
+std::optional<int> RunComparisons(const RunOptions& options, const Calculation& main,
+                                  std::vector<KeptRun>& kept);
+
+}  // namespace zarv

@@ -1,0 +1,58 @@
+#include "tools/preset_setup.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "scenario/presets.h"
+#include "texts/form_captions.h"
+#include "tools/run_options.h"
+
+namespace zarv {
+namespace {
+
+constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe",
+                                        "unknown input"};
+constexpr LanguageText kNotANumber = {"не число", "keine Zahl", "not a number"};
+
+}  // namespace
+
+bool LoadPreset(const std::string& preset, Scenario& record, int& cls, int& item) {
+  const std::size_t colon = preset.find(':');
+  return colon != std::string::npos &&
+         ParseInt(std::string_view(preset).substr(0, colon), cls) &&
+         ParseInt(std::string_view(preset).substr(colon + 1), item) &&
+         ApplyPreset(record, cls, item);
+}
+
+std::string PresetLabel(int cls, int item) {
+  const PresetList* list = FindPresetList(cls);
+  if (list == nullptr || item < 0 || static_cast<std::size_t>(item) >= list->items.size()) return {};
+  std::string label;
+  for (const char* p = list->items[item].text; *p != '\0'; ++p) {
+    if (*p == ' ' && (label.empty() || label.back() == ' ')) continue;
+    label += *p;
+  }
+  while (!label.empty() && label.back() == ' ') label.pop_back();
+  return label;
+}
+
+std::string ApplySet(const std::string& set, Calculation& calculation, Language language) {
+  const std::size_t eq = set.find('=');
+  const std::string name = set.substr(0, eq);
+  double value = 0.0;
+  const bool number = eq != std::string::npos &&
+                      ParseNumber(std::string_view(set).substr(eq + 1), value);
+  // The name is judged first: a wrong name is the message even when the value is no
+  // number. The run does not go ahead after either message, so a NaN left behind is harmless.
+  if (eq == std::string::npos || !calculation.Set(name, number ? value : NAN)) {
+    return std::string(kUnknownInput.in(language)) + " '" + name + "'";
+  }
+  if (!number) {
+    return std::string(kNotANumber.in(language)) + ": " +
+           InputWithCaption(name, language, calculation.vehicleClass()) + " = '" +
+           set.substr(eq + 1) + "'";
+  }
+  return {};
+}
+
+}  // namespace zarv

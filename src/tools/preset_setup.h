@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+#include "scenario/calculation.h"
+#include "scenario/scenario.h"
+#include "texts/language.h"
+
+namespace zarv {
+
+// "CLASS:ITEM" into the record; false for anything that names no preset line.
+bool LoadPreset(const std::string& preset, Scenario& record, int& cls, int& item);
+
+// The preset line's text with its runs of blanks closed up, e.g. "Launcher V-2".
+std::string PresetLabel(int cls, int item);
+
+// NAME=VALUE into the calculation's inputs; the usage message when it cannot be, empty
+// when done.
+std::string ApplySet(const std::string& set, Calculation& calculation, Language language);
+
+}  // namespace zarv

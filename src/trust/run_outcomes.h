@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+
+#include "scenario/calculation.h"
+#include "trajectory/run_failure.h"
+
+namespace zarv {
+
+// The measures of a finished flight that the step check and the model warnings look at.
+struct RunOutcomes {
+  double flightTime = 0.0;           // s
+  double range = 0.0;                // m
+  double peakAltitude = 0.0;         // m
+  double peakSpeed = 0.0;            // m/s
+  double peakLoadFactorX = 0.0;      // max |nx|
+  double peakDynamicPressure = 0.0;  // Pa
+  double finalSpeed = 0.0;           // m/s
+};
+
+// Why a calculation gave no outcomes.
+using RunProblem = RunFailure;
+
+// The outcomes of the calculation's last run.
+RunOutcomes OutcomesOf(const Calculation& calculation);
+
+// Runs the calculation for its outcomes only: the log is left as it was.
+std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes);
+
+}  // namespace zarv

@@ -1,0 +1,149 @@
+// zarv-run's files, streams and messages, through the real binary.
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <QXmlStreamReader>
+
+#include "tools/tool_process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using zarv::testing::ReadFile;
+using ToolOutputs = zarv::testing::ScratchDir;
+
+using Outcome = zarv::testing::ToolOutcome;
+using zarv::testing::Has;
+using zarv::testing::Tool;
+
+TEST_F(ToolOutputs, StandardOutputCarriesTheFileAloneAndTheSummaryMovesAside) {
+  struct Case {
+    const char* args;
+    std::string starts;
+  };
+  const Case cases[] = {
+      {"--preset 2:1 --csv -", "# earth model: flat\nslot,row0 t [s]"},
+      {"--preset 2:1 --csv /dev/stdout", "# earth model: flat\nslot,row0 t [s]"},
+      {"--preset 2:1 --earth round --csv -", "# earth model: round\nslot,"},
+      {"--preset 2:1 --chart default --png -", "\x89PNG"},
+  };
+  for (const Case& c : cases) {
+    const Outcome o = Tool(dir_, c.args);
+    EXPECT_EQ(o.status, 0) << c.args << "\n" << o.err;
+    EXPECT_EQ(o.out.rfind(c.starts, 0), 0u) << c.args << ": " << o.out.substr(0, 80);
+    EXPECT_FALSE(Has(o.out, "flight time")) << c.args << ": the summary went into the file";
+    EXPECT_TRUE(Has(o.err, "flight time")) << c.args << ": the summary is on standard error";
+  }
+}
+
+TEST_F(ToolOutputs, RefusesToWriteOverTheResultFileUnderAnyName) {
+  fs::create_directory(dir_ / "out");
+  fs::create_symlink("out/Zarv_500.txt", dir_ / "link.txt");
+  const char* cases[] = {
+      "--preset 2:1 --dir out --csv out/Zarv_500.txt",
+      "--preset 2:1 --dir out --csv ./out/../out/Zarv_500.txt",
+      "--preset 2:1 --dir out --csv link.txt",
+      "--preset 2:1 --dir out --chart default --png out/Zarv_500.txt",
+      "--preset 2:1 --dir out --csv a.csv --chart default --png a.csv",
+  };
+  for (const char* args : cases) {
+    std::ofstream(dir_ / "out" / "Zarv_500.txt") << "previous run";
+    const Outcome o = Tool(dir_, args);
+    EXPECT_EQ(o.status, 2) << args << "\n" << o.err;
+    EXPECT_EQ(ReadFile(dir_ / "out" / "Zarv_500.txt"), "previous run") << args;
+    EXPECT_FALSE(fs::exists(dir_ / "a.csv")) << args << ": nothing is written";
+  }
+}
+
+TEST_F(ToolOutputs, AFullDeviceIsAFailureInTheChosenLanguage) {
+  struct Case {
+    const char* args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--preset 2:1 --csv /dev/full", "cannot write /dev/full: no space left on device"},
+      {"--preset 2:1 --csv /dev/full --lang de", "kann nicht schreiben /dev/full: kein Platz"},
+      {"--preset 2:1 --lang ru >/dev/full", "стандартный вывод: нет места на устройстве"},
+      {"--validate >/dev/full", "standard output: no space left on device"},
+  };
+  for (const Case& c : cases) {
+    const Outcome o = Tool(dir_, c.args);
+    EXPECT_EQ(o.status, 1) << c.args << "\n" << o.err;
+    EXPECT_TRUE(Has(o.err, c.message)) << c.args << "\n" << o.err;
+  }
+}
+
+TEST_F(ToolOutputs, FailedRunsSayWhyNamingInputsWithTheirCaptions) {
+  struct Case {
+    const char* args;
+    int status;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"--preset 1:0 --set dt0=-1 --lang de", 2, "Ungültige Eingabe dt0 (Integrationsschritt, s): "},
+      {"--preset 1:0 --set Tk=x", 2, "not a number: Tk ("},
+      {"--preset 1:0 --set MassaStart=0 --lang ru", 2, "Неверный ввод MassaStart ("},
+      {"--preset 1:0 --set Vwind=1e300 --csv a.csv", 3, "diverged at t = "},
+      {"--preset 1:0 --set Vwind=1e300 --lang de", 3, "Rechnung divergiert bei t = "},
+      {"--preset 1:0 --compare ,Vwind=1e300", 3, "diverged at t = "},
+  };
+  for (const Case& c : cases) {
+    const Outcome o = Tool(dir_, c.args);
+    EXPECT_EQ(o.status, c.status) << c.args << "\n" << o.err;
+    EXPECT_TRUE(Has(o.err, c.message)) << c.args << "\n" << o.err;
+    EXPECT_FALSE(fs::exists(dir_ / "Zarv_500.txt")) << c.args << ": nothing is written";
+    EXPECT_FALSE(fs::exists(dir_ / "a.csv")) << c.args << ": nothing is written";
+  }
+}
+
+TEST_F(ToolOutputs, NumbersKeepTheDecimalPointUnderAGermanLocale) {
+  const char* old = std::setlocale(LC_ALL, nullptr);
+  const std::string saved = old != nullptr ? old : "C";
+  const bool available = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+  std::setlocale(LC_ALL, saved.c_str());
+  if (!available) GTEST_SKIP() << "de_DE.UTF-8 is not generated (scripts/install-deps does it)";
+  const Outcome o = Tool(dir_, "--preset 2:1 --chart default --png c.png", "LC_ALL=de_DE.UTF-8");
+  ASSERT_EQ(o.status, 0) << o.err;
+  EXPECT_TRUE(Has(o.out, "range  14.4268 m")) << o.out;
+}
+
+TEST_F(ToolOutputs, PicturesFollowTheirExtension) {
+  const Outcome o = Tool(dir_, "--preset 8:0 --earth round --chart default --png c.svg "
+                              "--chart Button15 --png c.pdf --chart default --png c.png");
+  ASSERT_EQ(o.status, 0) << o.err;
+  const std::string svg = ReadFile(dir_ / "c.svg");
+  QXmlStreamReader xml(QByteArray::fromStdString(svg));
+  while (!xml.atEnd()) xml.readNext();
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_TRUE(Has(svg, "round Earth")) << "the banner names the Earth model";
+  EXPECT_EQ(ReadFile(dir_ / "c.pdf").rfind("%PDF", 0), 0u);
+  EXPECT_EQ(ReadFile(dir_ / "c.png").substr(1, 3), "PNG");
+  EXPECT_EQ(Tool(dir_, "--preset 8:0 --chart default --png c.jpg").status, 2);
+}
+
+TEST_F(ToolOutputs, ComparedRunsAndRangesChangeTheChart) {
+  ASSERT_EQ(Tool(dir_, "--preset 8:0 --chart default --png plain.png").status, 0);
+  const std::string plain = ReadFile(dir_ / "plain.png");
+  const char* changed[] = {
+      "--preset 8:0 --compare ,dt0=0.005 --chart default --png c.png",
+      "--preset 8:0 --compare 8:1 --chart default --png c.png",
+      "--preset 8:0 --chart default --png c.png --xrange 0:60",
+  };
+  for (const char* args : changed) {
+    const Outcome o = Tool(dir_, args);
+    ASSERT_EQ(o.status, 0) << args << "\n" << o.err;
+    EXPECT_NE(ReadFile(dir_ / "c.png"), plain) << args;
+  }
+  const char* refused[] = {"--compare 9:9", "--compare ,dt0", "--compare 8:0,speed=1",
+                           "--compare ,dt0=0", "--chart default --png c.png --xrange 5:1"};
+  for (const char* args : refused) {
+    const Outcome o = Tool(dir_, std::string("--preset 8:0 ") + args);
+    EXPECT_EQ(o.status, 2) << args << "\n" << o.err;
+  }
+}
+
+}  // namespace
