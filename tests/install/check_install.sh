@@ -12,7 +12,7 @@ for f in bin/zarv bin/zarv-run \
          share/icons/hicolor/scalable/apps/org.zarv.Zarv.svg \
          share/icons/hicolor/48x48/apps/org.zarv.Zarv.png \
          share/icons/hicolor/256x256/apps/org.zarv.Zarv.png \
-         share/man/man1/zarv.1 share/man/man1/zarv-run.1; do
+         share/man/man1/zarv.1.gz share/man/man1/zarv-run.1.gz; do
   [ -s "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/zarv-run" ] || fail "zarv-run is not executable"
@@ -30,7 +30,7 @@ if command -v appstreamcli >/dev/null; then
 fi
 if command -v man >/dev/null; then
   for page in zarv zarv-run; do
-    warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null || true)
+    warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null || true)
     [ -z "$warnings" ] || fail "man $page: $warnings"
   done
 fi
