@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "scenario/program_info.h"
+
 namespace zarv {
 namespace {
 
@@ -18,6 +20,39 @@ constexpr const char* kUsage =
     "SPEC is [CLASS:ITEM][,NAME=VALUE...]: a further run, the main preset when left out.\n"
     "Exit status: 0 done, 1 file not written, 2 usage or rejected input, 3 run diverged,\n"
     "4 step check or validation missed.\n";
+
+// Every option with one line each, as `--help` prints it.
+constexpr const char* kHelp =
+    "Runs ZARV's presets, checks and studies without the windows.\n"
+    "\n"
+    "  --list                     list the presets as CLASS:ITEM\n"
+    "  --atmosphere H             print the standard atmosphere at altitude H (m)\n"
+    "  --preset CLASS:ITEM        the preset to run\n"
+    "  --set NAME=VALUE           set one input by its name (repeatable)\n"
+    "  --earth flat|round         the Earth model of the run (default flat)\n"
+    "  --dir DIR                  where Zarv_500.txt goes (default: the current folder)\n"
+    "  --csv FILE                 also write all 31 recorded rows as CSV (- : standard output)\n"
+    "  --chart NAME               draw a chart: a chart button's name or default\n"
+    "  --png FILE                 where the chart goes: .png, .svg or .pdf (- : PNG to stdout)\n"
+    "  --xrange FROM:TO           draw the chart for that abscissa range\n"
+    "  --compare SPEC             draw a further run on every chart (repeatable)\n"
+    "  --quiet                    no summary; model warnings still go to standard error\n"
+    "  --check-step               compare the run at dt0 and dt0/2\n"
+    "  --tolerance PERCENT        the step check's tolerance (default 1)\n"
+    "  --validate                 print the validation report\n"
+    "  --sweep NAME=FROM:TO:N     a study over N values of an input (or NAME=V1,V2,...)\n"
+    "  --monte-carlo N            a study of N cases with inputs drawn per case\n"
+    "  --vary NAME=DIST           normal:SD, normal:SD% or uniform:LO:HI (repeatable)\n"
+    "  --seed S                   the seed of the draws\n"
+    "  --threads N                cases in parallel (default: all cores)\n"
+    "  --shard I/N                run only the cases k with k mod N = I\n"
+    "  --out FILE.csv             the table of cases (with --merge: the merged table)\n"
+    "  --study-chart FILE         draw the study (.png, .svg, .pdf)\n"
+    "  --outcomes LIST            the outcomes the study chart shows, comma-separated\n"
+    "  --merge A.csv B.csv ...    merge shard tables into --out and print the summary\n"
+    "  --lang ru|de|en            the language of the messages (default en)\n"
+    "  --help                     print this help\n"
+    "  --version                  print the version\n";
 
 constexpr LanguageText kNeedsValue = {"требуется значение для", "Wert fehlt für",
                                       "missing value for"};
@@ -75,7 +110,11 @@ std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOp
       continue;
     }
     if (a == "--help" || a == "-h") {
-      std::printf("%s", kUsage);
+      std::printf("%s\n%s", kUsage, kHelp);
+      return kExitOk;
+    }
+    if (a == "--version") {
+      std::printf("zarv-run %s\n", kVersion);
       return kExitOk;
     }
     if (!TakesValue(a)) {

@@ -1,7 +1,9 @@
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -115,6 +117,35 @@ TEST_F(ZarvRun, WritesChartPicturesOf700By500) {
     EXPECT_EQ(be32(16), 700) << name;
     EXPECT_EQ(be32(20), 500) << name;
   }
+}
+
+// Every option the manual page documents is in --help, and the other way round.
+TEST_F(ZarvRun, HelpListsEveryOptionOfTheManualPageAndNoOther) {
+  const Outcome help = RunTool(dir_, "--help");
+  ASSERT_EQ(help.status, 0) << help.out;
+  // roff writes a hyphen as \-.
+  std::string page;
+  for (const char c : ReadFile(fs::path(ZARV_MAN_DIR) / "zarv-run.1")) {
+    if (c == '-' && !page.empty() && page.back() == '\\') page.pop_back();
+    page += c;
+  }
+  const auto options = [](const std::string& text) {
+    std::set<std::string> found;
+    for (std::size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at + 2)) {
+      std::size_t end = at + 2;
+      while (end < text.size() && (std::islower(static_cast<unsigned char>(text[end])) || text[end] == '-')) ++end;
+      if (end > at + 2) found.insert(text.substr(at, end - at));
+    }
+    return found;
+  };
+  const std::set<std::string> inHelp = options(help.out);
+  const std::set<std::string> inPage = options(page);
+  for (const std::string& o : inPage) EXPECT_TRUE(inHelp.count(o)) << o << " is documented but not in --help";
+  for (const std::string& o : inHelp) EXPECT_TRUE(inPage.count(o)) << o << " is in --help but not documented";
+
+  const Outcome version = RunTool(dir_, "--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, std::string("zarv-run ") + ZARV_VERSION + "\n");
 }
 
 }  // namespace
