@@ -1,6 +1,7 @@
 // Renders the calculation window after START for one preset of each class in each
 // language, and the progress bar of a long run: render_haupt OUTPUT_DIR. The result files go to a temporary directory.
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
 #include "scenario/presets.h"
+#include "support/render_program.h"
 
 namespace {
 
@@ -22,32 +24,20 @@ QPixmap Shot(QWidget& window) {
   return window.grab();
 }
 
-class PrintingSink : public zarv::MessageSink {
- public:
-  void ShowError(const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-  }
-};
-
 // Class and preset item: the first preset of every class that has presets.
 constexpr int kShots[][2] = {{1, 0}, {2, 0}, {3, 0}, {5, 0}, {7, 0}, {8, 0}};
-constexpr const char* kLanguageNames[] = {"", "ru", "de", "en"};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-  QDir().mkpath(output.path());
+  const zarv::testing::RenderProgram program(argc, argv);
+  const std::optional<QDir> found = program.Output(argc, argv);
+  if (!found) return 2;
+  const QDir& output = *found;
   QTemporaryDir work;
   QDir::setCurrent(work.path());
 
-  PrintingSink sink;
+  zarv::testing::PrintingSink sink;
   int failures = 0;
   for (int language = 1; language <= 3; ++language) {
     for (const auto& [vehicleClass, item] : kShots) {
@@ -60,7 +50,7 @@ int main(int argc, char** argv) {
       while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
       const QString name = QStringLiteral("haupt_class%1_%2.png")
                                .arg(vehicleClass)
-                               .arg(QString::fromLatin1(kLanguageNames[language]));
+                               .arg(QString::fromLatin1(zarv::testing::kLanguageNames[language]));
       if (!Shot(window).save(output.filePath(name))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
         ++failures;
@@ -80,7 +70,7 @@ int main(int argc, char** argv) {
     clock.start();
     while (window.running() && clock.elapsed() < 600) QCoreApplication::processEvents();
     Shot(window).save(output.filePath(
-        QStringLiteral("haupt_progress_%1.png").arg(QString::fromLatin1(kLanguageNames[language]))));
+        QStringLiteral("haupt_progress_%1.png").arg(QString::fromLatin1(zarv::testing::kLanguageNames[language]))));
     window.CancelRun();
     while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }

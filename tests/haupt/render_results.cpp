@@ -1,6 +1,7 @@
 // Renders the calculation window with kept runs, the readout and a zoom, and the Extras
 // menu, for a V-2 in each language: render_results OUTPUT_DIR.
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -16,15 +17,10 @@
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
 #include "scenario/presets.h"
+#include "run_wait.h"
+#include "support/render_program.h"
 
 namespace {
-
-class PrintingSink : public zarv::MessageSink {
- public:
-  void ShowError(const QString& text) override {
-    std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
-  }
-};
 
 void Mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::NoButton) {
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -38,24 +34,19 @@ bool Save(const QPixmap& shot, const QDir& output, const QString& name) {
   return false;
 }
 
-constexpr const char* kLanguageNames[] = {"", "ru", "de", "en"};
 constexpr const char* kKeptSteps[] = {"0.005", "0.002", "0.001"};  // s, dt0 of the kept runs
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-  QDir().mkpath(output.path());
+  const zarv::testing::RenderProgram program(argc, argv);
+  const std::optional<QDir> found = program.Output(argc, argv);
+  if (!found) return 2;
+  const QDir& output = *found;
   QTemporaryDir work;
   QDir::setCurrent(work.path());
 
-  PrintingSink sink;
+  zarv::testing::PrintingSink sink;
   int failures = 0;
   for (int language = 1; language <= 3; ++language) {
     zarv::Scenario record;
@@ -67,11 +58,13 @@ int main(int argc, char** argv) {
     for (const char* dt0 : kKeptSteps) {
       step->setText(QString::fromLatin1(dt0));
       window.Button1Click();
+      zarv::WaitForRun(window);
       window.results().KeepCurrentRun();
     }
     step->setText(QStringLiteral("0.01"));
     window.Button1Click();
-    const QString suffix = QString::fromLatin1(kLanguageNames[language]);
+    zarv::WaitForRun(window);
+    const QString suffix = QString::fromLatin1(zarv::testing::kLanguageNames[language]);
 
     Mouse(window.Image1, QEvent::MouseMove, QPoint(420, 250));
     QCoreApplication::processEvents();

@@ -1,6 +1,7 @@
 // Renders the start window at each of its steps in each language:
 // render_sprache OUTPUT_DIR.
 #include <cstdio>
+#include <optional>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include "haupt/message_sink.h"
 #include "scenario/presets.h"
 #include "sprache/sprache.h"
+#include "support/render_program.h"
 
 namespace {
 
@@ -22,20 +24,15 @@ QPixmap Shot(QWidget& window) {
   return window.grab();
 }
 
-constexpr const char* kLanguageNames[] = {"", "ru", "de", "en"};
 constexpr int kClasses[] = {1, 2, 3, 5, 7, 8};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
-    return 2;
-  }
-  const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
-  QDir().mkpath(output.path());
+  const zarv::testing::RenderProgram program(argc, argv);
+  const std::optional<QDir> found = program.Output(argc, argv);
+  if (!found) return 2;
+  const QDir& output = *found;
 
   int failures = 0;
   auto save = [&](QWidget& window, const QString& name) {
@@ -45,7 +42,7 @@ int main(int argc, char** argv) {
     }
   };
   for (int language = 1; language <= 3; ++language) {
-    const QString tag = QString::fromLatin1(kLanguageNames[language]);
+    const QString tag = QString::fromLatin1(zarv::testing::kLanguageNames[language]);
     for (int vehicleClass : kClasses) {
       zarv::Scenario record;
       zarv::TForm1 window(record);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scratch_dir.h"
+#include "tools/tool_process.h"
 
 namespace {
 
@@ -19,19 +20,10 @@ struct Outcome {
   std::string out;  // stdout and stderr together
 };
 
-// Runs zarv-run in `dir` with the given arguments.
+// Runs zarv-run in `dir` with the given arguments; what it printed on both streams.
 Outcome RunTool(const fs::path& dir, const std::string& args) {
-  const std::string command =
-      "cd '" + dir.string() + "' && '" + ZARV_RUN + "' " + args + " 2>&1";
-  Outcome outcome{-1, ""};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return outcome;
-  std::array<char, 4096> buffer;
-  std::size_t n;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) outcome.out.append(buffer.data(), n);
-  const int status = pclose(pipe);
-  outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return outcome;
+  const zarv::testing::ToolOutcome tool = zarv::testing::Tool(dir, args);
+  return {tool.status, tool.out + tool.err};
 }
 
 using zarv::testing::ReadFile;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdio>
+#include <optional>
+
+#include <QApplication>
+#include <QDir>
+#include <QString>
+
+#include "haupt/message_sink.h"
+
+namespace zarv::testing {
+
+inline constexpr const char* kLanguageNames[] = {"", "ru", "de", "en"};  // by record code
+
+// A program that renders windows to PNG files: offscreen unless a platform is named.
+class RenderProgram {
+ public:
+  RenderProgram(int& argc, char** argv) : app_(OffscreenUnlessNamed(argc), argv) {}
+
+  // The output folder, the only argument, made when missing; nothing after the usage.
+  std::optional<QDir> Output(int argc, char** argv) const {
+    if (argc != 2) {
+      std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+      return std::nullopt;
+    }
+    QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    QDir().mkpath(output.path());
+    return output;
+  }
+
+ private:
+  static int& OffscreenUnlessNamed(int& argc) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return argc;
+  }
+  QApplication app_;
+};
+
+// Messages of a render go to standard error, never into a box.
+class PrintingSink : public MessageSink {
+ public:
+  void ShowError(const QString& text) override {
+    std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+  }
+};
+
+}  // namespace zarv::testing
