@@ -108,6 +108,7 @@ std::optional<ChartView> ChartResults::ShownView() const {
 void ChartResults::ApplyLanguage() {
   window_.ButtonExtras->setText(Text(results_text::kExtras, language()));
   FitButton(window_.ButtonExtras);
+  emit languageApplied();
 }
 
 void ChartResults::FillMenu(QMenu& menu) const { commands_.Fill(menu, language()); }

@@ -52,7 +52,7 @@ class ChartResults : public QObject {
   // The chart as drawn; nothing while no chart is shown.
   std::optional<ChartView> ShownView() const;
 
-  // The Extras button's caption in the window language.
+  // The Extras button's caption in the window language; languageApplied follows.
   void ApplyLanguage();
   void ShowExtrasMenu(QPushButton* button);
   QMenu* extrasMenu() const { return extras_; }
@@ -71,6 +71,10 @@ class ChartResults : public QObject {
   const std::vector<KeptRun>& keptRuns() const { return kept_; }
   const std::optional<AbscissaRange>& zoom() const { return zoom_; }
   const std::string& runLabel() const { return runLabel_; }
+
+ signals:
+  // The Extras caption has just been set afresh: what marks it can add to it.
+  void languageApplied();
 
  private:
   Language language() const;

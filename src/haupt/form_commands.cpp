@@ -13,6 +13,7 @@
 #include "haupt/field_text.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "haupt/trust_commands.h"
 #include "haupt/window_texts.h"
 #include "trajectory/file_writer.h"
 
@@ -37,6 +38,7 @@ void TForm2::ButtonHELPClick() {
 
 void TForm2::Button5Click() {
   StopRun();
+  trust_->WindowLeft();
   Memo1->hide();
   Memo2->hide();
   Image7->hide();
@@ -62,6 +64,7 @@ void TForm2::Button5Click() {
 
 void TForm2::Button16Click() {
   StopRun();
+  trust_->WindowLeft();
   Memo1->hide();
   Memo2->hide();
   emit quitRequested();
@@ -83,6 +86,7 @@ void TForm2::DrawShownChart(const std::array<int, kCurveListSize>& curveList, in
   ChartSettings settings;
   settings.windowLanguage = WindowLanguage;
   settings.vehicleClass = WindowClass;
+  settings.roundEarth = trust_->drawnRunRound();
   QImage picture;
   const ChartButtons buttons = results_->Draw(curveList, curveCount, settings, picture);
   for (QPushButton* button : {ButtonCya, Button6, Button11, Button14})

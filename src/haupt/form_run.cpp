@@ -13,6 +13,7 @@
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "haupt/trust_commands.h"
 #include "haupt/window_texts.h"
 #include "texts/form_captions.h"
 #include "texts/input_messages.h"
@@ -66,6 +67,7 @@ void TForm2::Button1Click() {
 
   inputsBeforeRun_ = calc_.inputs();
   *logBeforeRun_ = calc_.log();
+  calc_.setEarthModel(trust_->earthModel());
   Button1->setEnabled(false);
   runClock_.start();
   progressTimer_->start();
@@ -123,6 +125,7 @@ void TForm2::RunEnded() {
     ShowWingLoading();
     const FileWriteResult written = calc_.WriteResultFile();
     if (written.ok) {
+      trust_->RunDrawn(inputsBeforeRun_);
       ShowChart(calc_.log().CurveList, calc_.log().CurveCount);
     } else {
       messages_.ShowError(QString::fromUtf8(Texts().fileWriteFailed.in(WindowLanguage))

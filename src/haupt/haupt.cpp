@@ -43,6 +43,7 @@ TForm2::TForm2(Scenario& record, MessageSink& messages, QWidget* parent)
   BuildChartButtons();
   BuildCommands();
   BuildRunPanel();
+  BuildTrustCommands();
 
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm2::ProgramFocusMoved);
 }

@@ -35,6 +35,7 @@ namespace zarv {
 
 class ChartResults;
 class MessageSink;
+class TrustCommands;
 
 // The calculation window: shows the run inputs of the scenario record, runs the
 // trajectory and draws its charts.
@@ -53,6 +54,11 @@ class TForm2 : public QWidget {
   using SavePathAsker = std::function<QString(QWidget* parent, const QString& title,
                                               const QString& filter)>;
   void setSavePathAsker(SavePathAsker asker) { askSavePath_ = std::move(asker); }
+
+  // Shows a report (the step check, the validation) beside the window.
+  using ReportShower =
+      std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+  void setReportShower(ReportShower shower);
 
   // Set-up from the scenario record on every activation.
   void FormAktivate();
@@ -127,6 +133,8 @@ class TForm2 : public QWidget {
   const TrajectoryLog& log() const { return calc_.log(); }
   const QImage& chartPicture() const { return chartPicture_; }
   ChartResults& results() { return *results_; }
+  // The step check, the Earth model, the validation report and the model warnings.
+  TrustCommands& trust() { return *trust_; }
   bool chartShown() const { return chartShown_; }
   bool dialogTranslation() const { return dialogLanguage_.installed(); }
   Language WindowLanguage = Language::German;
@@ -174,6 +182,7 @@ class TForm2 : public QWidget {
   void BuildChartButtons();
   void BuildPictures();
   void BuildRunPanel();
+  void BuildTrustCommands();
 
   // Sets a field's text so that its change handler runs, also when the text is unchanged.
   void PutText(QLineEdit* field, const QString& text);
@@ -214,6 +223,7 @@ class TForm2 : public QWidget {
   QPointer<QWindow> lastProgramWindow_;
   SavePathAsker askSavePath_;
   ChartResults* results_ = nullptr;  // a child of the window
+  TrustCommands* trust_ = nullptr;   // a child of the window
   std::vector<std::pair<QLineEdit*, Handler>> handlers_;
 };
 

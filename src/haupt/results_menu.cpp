@@ -5,7 +5,11 @@
 namespace zarv {
 
 void ResultsMenu::Add(const LanguageText& caption, Command run, Condition enabled) {
-  entries_.push_back(Entry{caption, std::move(run), std::move(enabled)});
+  entries_.push_back(Entry{caption, std::move(run), std::move(enabled), {}});
+}
+
+void ResultsMenu::AddToggle(const LanguageText& caption, Command toggle, Condition checked) {
+  entries_.push_back(Entry{caption, std::move(toggle), {}, std::move(checked)});
 }
 
 void ResultsMenu::AddSeparator() { entries_.push_back(std::nullopt); }
@@ -20,6 +24,10 @@ void ResultsMenu::Fill(QMenu& menu, Language language) const {
     QAction* action = menu.addAction(QString::fromUtf8(entry->caption.in(language)));
     QObject::connect(action, &QAction::triggered, &menu, entry->run);
     action->setEnabled(!entry->enabled || entry->enabled());
+    if (entry->checked) {
+      action->setCheckable(true);
+      action->setChecked(entry->checked());
+    }
   }
 }
 

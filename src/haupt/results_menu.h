@@ -21,6 +21,8 @@ class ResultsMenu {
   // `enabled` empty: the command can always run.
   void Add(const LanguageText& caption, Command run, Condition enabled = {});
   void AddSeparator();
+  // A checked item: `toggle` flips what `checked` tells.
+  void AddToggle(const LanguageText& caption, Command toggle, Condition checked);
 
   // Replaces the menu's actions with the commands, in the order they were added.
   void Fill(QMenu& menu, Language language) const;
@@ -30,6 +32,7 @@ class ResultsMenu {
     LanguageText caption;
     Command run;
     Condition enabled;
+    Condition checked;  // empty: not a checked item
   };
   std::vector<std::optional<Entry>> entries_;  // nullopt: a separator
 };

@@ -1,0 +1,177 @@
+#include "haupt/trust_commands.h"
+
+#include <memory>
+
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "haupt/chart_results.h"
+#include "haupt/form_widgets.h"
+#include "haupt/haupt.h"
+#include "haupt/message_sink.h"
+#include "haupt/report_view.h"
+#include "haupt/trust_texts.h"
+#include "scenario/calculation.h"
+#include "texts/form_captions.h"
+#include "texts/model_warning_texts.h"
+#include "texts/run_messages.h"
+#include "texts/step_check_report.h"
+#include "texts/validation_report.h"
+#include "trust/validation.h"
+
+namespace zarv {
+
+namespace {
+
+// Over the chart while a step check goes on, clear of the run's progress bar below it.
+constexpr PixelRect kBusyPanel = {386, 296, 300, 54};  // px
+constexpr PixelRect kBusyLabel = {10, 6, 280, 16};     // px
+constexpr PixelRect kBusyBar = {10, 26, 280, 20};      // px
+
+QString Text(const LanguageText& text, Language language) { return QString::fromUtf8(text.in(language)); }
+
+// A step check runs on a calculation of its own, so the window's stays untouched.
+struct StepCheckJob {
+  Calculation calculation;
+  std::variant<StepCheck, RunProblem> result = RunProblem{};
+};
+
+}  // namespace
+
+bool TrustCommands::Flight::operator==(const Flight& other) const {
+  if (vehicleClass != other.vehicleClass || earth != other.earth) return false;
+  RunInputs a = inputs, b = other.inputs;
+  a.dt0 = b.dt0 = 0.0;
+  for (const char* name : kRunInputNames)
+    if (*RunInputByName(a, name) != *RunInputByName(b, name)) return false;
+  return true;
+}
+
+TrustCommands::TrustCommands(TForm2& window, Calculation& calculation, MessageSink& messages,
+                             std::function<bool()> readFields)
+    : QObject(&window),
+      window_(window),
+      calc_(calculation),
+      messages_(messages),
+      readFields_(std::move(readFields)),
+      showReport_([this](QWidget* parent, const QString& title, const QString& text) {
+        ShowInView(parent, title, text);
+      }) {
+  busy_ = MakePanel(&window, "CheckPanel", kBusyPanel, Qt::white);
+  busy_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  auto* label = new QLabel(busy_);
+  Place(label, "CheckLabel", kBusyLabel);
+  label->setAlignment(Qt::AlignCenter);
+  auto* bar = new QProgressBar(busy_);
+  Place(bar, "CheckProgress", kBusyBar);
+  bar->setRange(0, 0);
+  busy_->hide();
+
+  connect(&window.results(), &ChartResults::languageApplied, this, &TrustCommands::MarkExtras);
+  AddCommands();
+}
+
+TrustCommands::~TrustCommands() = default;
+
+void TrustCommands::AddCommands() {
+  ResultsMenu& menu = window_.results().commands();
+  menu.AddSeparator();
+  menu.Add(trust_text::kCheckStep, [this] { CheckTheStep(); },
+           [this] { return !window_.running() && !checking(); });
+  menu.Add(trust_text::kValidation, [this] { ShowValidationReport(); });
+  menu.AddToggle(trust_text::kRoundEarth,
+                 [this] { earth_ = earth_ == EarthModel::Round ? EarthModel::Flat : EarthModel::Round; },
+                 [this] { return earth_ == EarthModel::Round; });
+}
+
+void TrustCommands::CheckTheStep() {
+  // The worker owns the window's inputs during a run, and one check at a time will do.
+  if (window_.running() || checking()) return;
+  if (!readFields_()) return;
+
+  const Flight flight{calc_.inputs(), calc_.vehicleClass(), earth_};
+  auto job = std::make_shared<StepCheckJob>();
+  job->calculation.inputs() = flight.inputs;
+  job->calculation.setVehicleClass(flight.vehicleClass);
+  job->calculation.setEarthModel(flight.earth);
+
+  busy_->findChild<QLabel*>(QStringLiteral("CheckLabel"))
+      ->setText(Text(trust_text::kCheckingStep, window_.WindowLanguage));
+  busy_->raise();
+  busy_->show();
+  task_.Start([job] { job->result = CheckStep(job->calculation); },
+              [this, job, flight] { CheckEnded(flight, job->result); });
+}
+
+void TrustCommands::CheckEnded(const Flight& flight,
+                               const std::variant<StepCheck, RunProblem>& result) {
+  busy_->hide();
+  const Language language = window_.WindowLanguage;
+  if (const auto* problem = std::get_if<RunProblem>(&result)) {
+    const VehicleClass vehicleClass = flight.vehicleClass;
+    const auto caption = [language, vehicleClass](std::string_view input) {
+      return '"' + InputCaption(input, language, vehicleClass) + '"';
+    };
+    messages_.ShowError(QString::fromStdString(DescribeRunFailure(*problem, language, caption)));
+    return;
+  }
+  const StepCheck& check = std::get<StepCheck>(result);
+  lastCheck_ = CheckedFlight{flight, check};
+  // The shown run may be the flight just checked.
+  UpdateWarnings();
+  Report(trust_text::kCheckStep, FormatStepCheck(check, language));
+}
+
+void TrustCommands::ShowValidationReport() {
+  Report(trust_text::kValidation, FormatValidationReport(RunValidation(), window_.WindowLanguage));
+}
+
+void TrustCommands::Report(const LanguageText& title, const std::string& text) {
+  showReport_(&window_, Text(title, window_.WindowLanguage), QString::fromStdString(text));
+}
+
+void TrustCommands::ShowInView(QWidget* parent, const QString& title, const QString& text) {
+  if (!view_) view_ = new ReportView(parent);
+  view_->ShowReport(title, text, Text(trust_text::kClose, window_.WindowLanguage));
+}
+
+void TrustCommands::RunDrawn(const RunInputs& inputs) {
+  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel()}, OutcomesOf(calc_)};
+  UpdateWarnings();
+}
+
+void TrustCommands::WindowLeft() {
+  task_.Abandon();
+  busy_->hide();
+  if (view_) view_->close();
+  drawn_.reset();
+  UpdateWarnings();
+}
+
+void TrustCommands::UpdateWarnings() {
+  warnings_.clear();
+  if (drawn_) {
+    const bool checked = lastCheck_ && static_cast<const Flight&>(*lastCheck_) == *drawn_;
+    warnings_ = ModelWarnings(drawn_->outcomes, drawn_->inputs, drawn_->earth,
+                              checked ? &lastCheck_->check : nullptr);
+  }
+  window_.results().ApplyLanguage();
+}
+
+void TrustCommands::MarkExtras() {
+  QPushButton* button = window_.ButtonExtras;
+  QString tip;
+  for (const ModelWarning& warning : warnings_) {
+    if (!tip.isEmpty()) tip += QLatin1Char('\n');
+    tip += QString::fromUtf8(trust_text::kWarningBullet) +
+           QString::fromStdString(DescribeModelWarning(warning, window_.WindowLanguage));
+  }
+  button->setToolTip(tip);
+  if (warnings_.empty()) return;
+  button->setText(button->text() + QString::fromUtf8(trust_text::kWarningMark));
+  FitButton(button);
+}
+
+}  // namespace zarv

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+
+#include "haupt/background_task.h"
+#include "texts/language.h"
+#include "trajectory/earth_model.h"
+#include "trajectory/run_inputs.h"
+#include "trajectory/vehicle_class.h"
+#include "trust/model_warnings.h"
+#include "trust/run_outcomes.h"
+#include "trust/step_check.h"
+
+class QFrame;
+class QWidget;
+
+namespace zarv {
+
+class Calculation;
+class MessageSink;
+class ReportView;
+class TForm2;
+
+// The calculation window's commands that say how far a result can be trusted: the step
+// check, the Earth model of its runs, the validation report, and the model warnings of
+// the shown run on the Extras button.
+class TrustCommands : public QObject {
+  Q_OBJECT
+
+ public:
+  // Shows a report to the user; tests read it instead.
+  using ReportShower =
+      std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+
+  // `readFields` reads the shown fields into the calculation's inputs as START does,
+  // false (the user told) when one holds no number.
+  TrustCommands(TForm2& window, Calculation& calculation, MessageSink& messages,
+                std::function<bool()> readFields);
+  ~TrustCommands() override;
+
+  void setReportShower(ReportShower shower) { showReport_ = std::move(shower); }
+
+  // The Earth every run of the window flies over from the next START on; it stays for
+  // the session.
+  EarthModel earthModel() const { return earth_; }
+  void setEarthModel(EarthModel earth) { earth_ = earth; }
+
+  // The shown fields, checked at dt0 and dt0 / 2 on a worker thread; the window's run,
+  // log and result file stay as they are.
+  void CheckTheStep();
+  bool checking() const { return task_.running(); }
+  // Blocks until a step check on the worker has ended and been shown.
+  void WaitForCheck() { task_.Wait(); }
+  void ShowValidationReport();
+
+  // A run has ended and is about to be drawn; `inputs` are those it started with.
+  void RunDrawn(const RunInputs& inputs);
+  // The drawn run flew over the round Earth.
+  bool drawnRunRound() const { return drawn_ && drawn_->earth == EarthModel::Round; }
+  const std::vector<ModelWarning>& warnings() const { return warnings_; }
+  // MAIN: the chart is blank, so no warnings; a check still on is not shown.
+  void WindowLeft();
+
+  ReportView* reportView() const { return view_; }
+
+ private:
+  // A flight as far as the step check and the warnings tell flights apart.
+  struct Flight {
+    RunInputs inputs;
+    VehicleClass vehicleClass = VehicleClass::None;
+    EarthModel earth = EarthModel::Flat;
+    bool operator==(const Flight& other) const;  // dt0 aside: the check is about it
+  };
+  struct DrawnRun : Flight {
+    RunOutcomes outcomes;
+  };
+  struct CheckedFlight : Flight {
+    StepCheck check;
+  };
+
+  void AddCommands();
+  void CheckEnded(const Flight& flight, const std::variant<StepCheck, RunProblem>& result);
+  void UpdateWarnings();
+  // Called whenever the Extras caption has been set in the window language.
+  void MarkExtras();
+  void ShowInView(QWidget* parent, const QString& title, const QString& text);
+  void Report(const LanguageText& title, const std::string& text);
+
+  TForm2& window_;
+  Calculation& calc_;
+  MessageSink& messages_;
+  std::function<bool()> readFields_;
+  ReportShower showReport_;
+  EarthModel earth_ = EarthModel::Flat;
+  std::optional<DrawnRun> drawn_;
+  std::optional<CheckedFlight> lastCheck_;
+  std::vector<ModelWarning> warnings_;
+  BackgroundTask task_;
+  QFrame* busy_;
+  ReportView* view_ = nullptr;  // made on first use, a child of the window
+};
+
+}  // namespace zarv

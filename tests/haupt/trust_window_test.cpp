@@ -1,0 +1,237 @@
+// The trust commands through the window: the step check, the Earth model, the validation
+// report and the model warnings on the Extras button.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include <QDeadlineTimer>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include <gtest/gtest.h>
+
+#include "haupt/chart_results.h"
+#include "haupt/report_view.h"
+#include "haupt/trust_commands.h"
+#include "haupt_fixture.h"
+
+namespace zarv {
+namespace {
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool SameLog(const TrajectoryLog& a, const TrajectoryLog& b) {
+  return std::equal(a.data(), a.data() + kLogElements, b.data());
+}
+
+bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
+
+class TrustTest : public HauptTest {
+ protected:
+  void SetUp() override {
+    HauptTest::SetUp();
+    window_->setReportShower([this](QWidget*, const QString& title, const QString& text) {
+      reportTitle_ = title.toStdString();
+      report_ = text.toStdString();
+    });
+  }
+
+  QAction* Command(QMenu& menu, const char* caption) {
+    for (QAction* action : menu.actions())
+      if (action->text() == QString::fromUtf8(caption)) return action;
+    ADD_FAILURE() << "no command " << caption;
+    return nullptr;
+  }
+  void Choose(const char* caption) {
+    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
+    if (QAction* action = Command(*menu, caption)) action->trigger();
+  }
+  bool Checked(const char* caption) {
+    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
+    QAction* action = Command(*menu, caption);
+    return action && action->isCheckable() && action->isChecked();
+  }
+  // The event loop turns while the check goes on, as the user's window would.
+  bool WaitForCheck() {
+    const QDeadlineTimer deadline(60000);
+    while (window_->trust().checking() && !deadline.hasExpired()) QTest::qWait(5);
+    return !window_->trust().checking();
+  }
+  void SetField(const char* name, const char* text) {
+    Get<QLineEdit>(name)->setText(QString::fromLatin1(text));
+  }
+  bool RoundBanner() {
+    const std::optional<ChartView> view = window_->results().ShownView();
+    return view && view->settings.roundEarth;
+  }
+
+  std::string reportTitle_;
+  std::string report_;
+};
+
+TEST_F(TrustTest, StepCheckReportsInTheWindowLanguageAndLeavesTheRunAlone) {
+  struct Case {
+    int vehicleClass, item, language;
+    const char* dt0;        // typed before START, nullptr: the preset's
+    const char* halfStep;   // the second column's heading
+    const char* expected;   // in the report's verdict
+    const char* absent;
+    const char* title;
+  };
+  const Case cases[] = {
+      {vc::Projectile, 0, kEnglish, "0.001", "dt0 = 0.0005", "met", "MISSED", "Check the step"},
+      {vc::Rocket, 0, kEnglish, nullptr, "dt0 = 0.005", "MISSED", "meets the", "Check the step"},
+      {vc::Rocket, 0, kRussian, nullptr, "dt0 = 0.005", "НЕТ", "выдерживает", "Проверить шаг"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "class " << c.vehicleClass << " language " << c.language);
+    Open(c.vehicleClass, c.item, c.language);
+    if (c.dt0) SetField("eddt0", c.dt0);
+    Start();
+    const TrajectoryLog log = window_->log();
+    const std::string file = FileBytes(ResultFile());
+    report_.clear();
+
+    Choose(c.title);
+    EXPECT_TRUE(window_->trust().checking()) << "the check runs on the worker";
+    EXPECT_TRUE(Shown("CheckPanel")) << "the busy state shows";
+    ASSERT_TRUE(WaitForCheck());
+    EXPECT_FALSE(Shown("CheckPanel"));
+
+    EXPECT_EQ(reportTitle_, c.title);
+    EXPECT_TRUE(Contains(report_, c.expected)) << report_;
+    EXPECT_FALSE(Contains(report_, c.absent)) << report_;
+    EXPECT_TRUE(Contains(report_, c.halfStep)) << "the half of the shown step";
+    EXPECT_TRUE(sink_.messages.empty()) << sink_.messages.front();
+    EXPECT_TRUE(SameLog(window_->log(), log)) << "the log stays the last run's";
+    EXPECT_EQ(FileBytes(ResultFile()), file) << "Zarv_500.txt stays the last run's";
+    EXPECT_TRUE(window_->chartShown());
+    window_->Button5Click();
+  }
+}
+
+TEST_F(TrustTest, StepCheckRefusesAFieldWithoutANumberAsStartDoes) {
+  Open(vc::Projectile, 0, kEnglish);
+  SetField("eddt0", "0,01");
+  sink_.messages.clear();
+  Choose("Check the step");
+  EXPECT_FALSE(window_->trust().checking());
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  Start();
+  ASSERT_EQ(sink_.messages.size(), 2u);
+  EXPECT_EQ(sink_.messages[0], sink_.messages[1]) << "the same message as START's";
+  EXPECT_TRUE(report_.empty()) << report_;
+}
+
+TEST_F(TrustTest, RoundEarthChangesTheRunAndItsBannerAndStaysForTheSession) {
+  Open(vc::Reentry, 0, kEnglish);
+  Start();
+  const std::string flat = FileBytes(ResultFile());
+  EXPECT_FALSE(RoundBanner());
+  EXPECT_FALSE(Checked("Round Earth"));
+
+  Choose("Round Earth");
+  EXPECT_TRUE(Checked("Round Earth"));
+  EXPECT_FALSE(RoundBanner()) << "the shown run flew over the flat Earth";
+  Start();
+  const std::string round = FileBytes(ResultFile());
+  EXPECT_NE(round, flat) << "the next run flies over the round Earth";
+  EXPECT_TRUE(RoundBanner());
+
+  window_->Button5Click();
+  window_->showFromStartWindow();
+  EXPECT_TRUE(Checked("Round Earth")) << "MAIN and a new activation keep it";
+  Start();
+  EXPECT_EQ(FileBytes(ResultFile()), round);
+  EXPECT_TRUE(RoundBanner());
+
+  Choose("Round Earth");
+  window_->Button2Click();
+  EXPECT_TRUE(RoundBanner()) << "a chart button redraws the run as it flew";
+  Start();
+  EXPECT_EQ(FileBytes(ResultFile()), flat);
+  EXPECT_FALSE(RoundBanner());
+}
+
+TEST_F(TrustTest, ValidationReportPassesEveryCaseInAReadOnlyFixedWidthView) {
+  Open(vc::Projectile, 0, kEnglish);
+  Choose("Validation report");
+  EXPECT_EQ(reportTitle_, "Validation report");
+  EXPECT_TRUE(Contains(report_, "passed: 11 / 11")) << report_;
+
+  // The window's own view: beside the window, never modal.
+  window_ = std::make_unique<TForm2>(record_, sink_);
+  Open(vc::Projectile, 0, kRussian);
+  Choose("Отчёт о валидации");
+  ReportView* view = window_->trust().reportView();
+  ASSERT_NE(view, nullptr);
+  EXPECT_TRUE(view->isVisible());
+  EXPECT_FALSE(view->isModal());
+  auto* text = view->findChild<QPlainTextEdit*>(QStringLiteral("ReportText"));
+  ASSERT_NE(text, nullptr);
+  EXPECT_TRUE(text->isReadOnly());
+  EXPECT_TRUE(QFontInfo(text->font()).fixedPitch()) << "the table's columns line up";
+  EXPECT_TRUE(Contains(view->text().toStdString(), "11 / 11"));
+}
+
+TEST_F(TrustTest, ModelWarningsMarkTheExtrasButtonAndListThemInItsTooltip) {
+  struct Case {
+    int vehicleClass, item, language;
+    bool round;
+    bool checkFirst;
+    const char* retyped;  // a mass typed after the check, nullptr: none
+    const char* warning;  // in the tooltip, nullptr: no warnings at all
+  };
+  const Case cases[] = {
+      {vc::Reentry, 0, kEnglish, false, false, nullptr, "flat Earth: V^2 / ((R + H) g) = "},
+      {vc::Reentry, 0, kRussian, false, false, nullptr, "плоская Земля"},
+      {vc::Reentry, 0, kGerman, false, false, nullptr, "Flache Erde"},
+      {vc::Reentry, 0, kEnglish, true, false, nullptr, nullptr},
+      {vc::Rocket, 0, kEnglish, false, true, nullptr, "the last step check found dt0 too coarse"},
+      {vc::Rocket, 0, kEnglish, false, true, "12000", nullptr},
+      {vc::Rocket, 0, kEnglish, false, false, nullptr, nullptr},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "class " << c.vehicleClass << " language " << c.language
+                                    << (c.round ? " round" : " flat")
+                                    << (c.checkFirst ? " checked" : "")
+                                    << (c.retyped ? " mass retyped" : ""));
+    window_ = std::make_unique<TForm2>(record_, sink_);
+    window_->setReportShower([](QWidget*, const QString&, const QString&) {});
+    Open(c.vehicleClass, c.item, c.language);
+    if (c.round) window_->trust().setEarthModel(EarthModel::Round);
+    if (c.checkFirst) {
+      window_->trust().CheckTheStep();
+      ASSERT_TRUE(WaitForCheck());
+    }
+    if (c.retyped) SetField("edMassaStart", c.retyped);
+    Start();
+
+    QPushButton* extras = window_->ButtonExtras;
+    const std::string caption = extras->text().toStdString();
+    const std::string tip = extras->toolTip().toStdString();
+    EXPECT_EQ(Contains(caption, "⚠"), c.warning != nullptr) << caption;
+    if (c.warning) {
+      EXPECT_TRUE(Contains(tip, c.warning)) << tip;
+    } else {
+      EXPECT_EQ(tip, "");
+    }
+    EXPECT_LE(QFontMetrics(extras->font()).horizontalAdvance(extras->text()), extras->width() - 6)
+        << "the caption fits its button";
+
+    window_->Button5Click();
+    EXPECT_FALSE(Contains(extras->text().toStdString(), "⚠")) << "MAIN blanks the chart";
+    EXPECT_EQ(extras->toolTip().toStdString(), "");
+  }
+}
+
+}  // namespace
+}  // namespace zarv
