@@ -14,7 +14,6 @@ void BM_V2MonteCarlo(benchmark::State& state) {
   zarv::Scenario record;
   zarv::ApplyPreset(record, 8, 0);
   const zarv::RunInputs base = zarv::InputsFromScenario(record);
-  const double vehicleClass = record[zarv::sf::VehicleClass];
   zarv::StudyError error{};
   std::vector<zarv::Variation> vary{*zarv::ParseVariation("Cx=normal:10%", error),
                                     *zarv::ParseVariation("MassaStart=normal:2%", error)};
@@ -24,7 +23,9 @@ void BM_V2MonteCarlo(benchmark::State& state) {
   options.threads = static_cast<unsigned>(state.range(0));
   for (auto _ : state) {
     const zarv::StudyResult r = zarv::RunStudy(
-        *design, [&] { return std::make_unique<zarv::PresetCaseRunner>(base, vehicleClass); },
+        *design, [&] {
+          return std::make_unique<zarv::PresetCaseRunner>(record, base, zarv::Language::English);
+        },
         options, [](const zarv::CaseRow& row) { benchmark::DoNotOptimize(row.index); });
     if (r.casesDone != 10000) state.SkipWithError("cases missing");
   }

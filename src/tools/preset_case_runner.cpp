@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "texts/form_captions.h"
 #include "texts/input_messages.h"
 
 namespace zarv {
@@ -12,6 +13,11 @@ namespace {
 
 constexpr double kPaPerKiloPa = 1000.0;
 constexpr double kPaPerMegaPa = 1e6;
+
+constexpr LanguageText kInvalidInput = {"Неверный ввод", "Ungültige Eingabe", "Invalid input"};
+constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe", "unknown input"};
+constexpr LanguageText kNotFinite = {"не конечное число:", "keine endliche Zahl:",
+                                     "not a finite number:"};
 
 CaseOutcome Failed(OutcomeKind kind, std::string reason) {
   CaseOutcome o;
@@ -23,45 +29,60 @@ CaseOutcome Failed(OutcomeKind kind, std::string reason) {
 
 }  // namespace
 
-CaseOutcome OutcomeOfRun(const TrajectoryRun& run, const TrajectoryLog& log,
-                         const RunInputs& inputs) {
-  const RunSummary& s = run.summary();
+std::string RejectionReason(const InputError& error, Language language, VehicleClass vehicleClass) {
+  return std::string(kInvalidInput.in(language)) + " " +
+         InputWithCaption(error.input, language, vehicleClass) + ": " +
+         InputProblemText(error.problem).in(language) + ".";
+}
+
+CaseOutcome OutcomeOfRun(const Calculation& calculation) {
+  const RunSummary& s = calculation.summary();
+  const TrajectoryLog& log = calculation.log();
   // Only the slots this run wrote; the others hold an earlier case's samples.
   const int slots = std::min(s.samplesRecorded, kSampleCapacity);
   const double qScale = log.units.PressureUnit == 2   ? kPaPerMegaPa
                         : log.units.PressureUnit == 1 ? kPaPerKiloPa
                                                       : 1.0;
-  double peakNx = 0.0, peakQ = 0.0;
+  double peakNx = 0.0, peakQ = 0.0, finalSpeed = 0.0;
   for (int j = 1; j <= slots; ++j) {
     peakNx = std::max(peakNx, std::abs(log.at(row::kLoadFactorX, j)));
     peakQ = std::max(peakQ, log.at(row::kDynamicPressure, j) * qScale);
   }
+  if (slots > 0) {
+    finalSpeed = log.at(row::kVelocity, slots) * (log.units.VelocityInKm ? 1000.0 : 1.0);
+  }
   CaseOutcome o;
-  o.values = {s.flightTime, s.range,  s.peakAltitude, s.peakSpeed,
-              peakNx,       peakQ,    run.state().V};
+  o.values = {s.flightTime, s.range, s.peakAltitude, s.peakSpeed, peakNx, peakQ, finalSpeed};
   for (int c = 0; c < kOutcomeColumns; ++c) {
-    if (!std::isfinite(o.values[c]) || !std::isfinite(run.state().H)) {
-      return Failed(OutcomeKind::Diverged,
-                    std::string("not a finite number: ") + kOutcomeColumnNames[c]);
+    if (!std::isfinite(o.values[c])) {
+      return Failed(OutcomeKind::Diverged, std::string("not a finite number: ") + kOutcomeColumnNames[c]);
     }
   }
-  // The same order as the run's stop test: the altitude first.
-  o.kind = run.state().H <= inputs.Hk ? OutcomeKind::Ground : OutcomeKind::EndTime;
+  // A flight that ends before the end time has reached the end altitude.
+  const RunInputs& in = calculation.inputs();
+  o.kind = s.flightTime < in.Tk - in.dt0 / 2 ? OutcomeKind::Ground : OutcomeKind::EndTime;
   return o;
 }
 
+PresetCaseRunner::PresetCaseRunner(const Scenario& record, const RunInputs& base,
+                                   Language language)
+    : base_(base), language_(language) {
+  calculation_.Load(record);
+}
+
 CaseOutcome PresetCaseRunner::Run(std::span<const CaseInput> caseInputs) {
-  RunInputs inputs = base_;
+  calculation_.inputs() = base_;
   for (const CaseInput& in : caseInputs) {
-    double* target = RunInputByName(inputs, std::string(in.name).c_str());
-    if (target == nullptr) return Failed(OutcomeKind::Rejected, "unknown input " + std::string(in.name));
-    *target = in.value;
+    if (!calculation_.Set(in.name, in.value)) {
+      return Failed(OutcomeKind::Rejected, std::string(kUnknownInput.in(language_)) + " " +
+                                               std::string(in.name));
+    }
   }
-  const RunInputs asSet = inputs;
-  if (auto error = run_.Run(inputs, VehicleClassFromRecord(vehicleClass_), *log_)) {
-    return Failed(OutcomeKind::Rejected, DescribeInputError(*error, Language::English));
+  if (auto error = calculation_.Run()) {
+    return Failed(OutcomeKind::Rejected,
+                  RejectionReason(*error, language_, calculation_.vehicleClass()));
   }
-  return OutcomeOfRun(run_, *log_, asSet);
+  return OutcomeOfRun(calculation_);
 }
 
 }  // namespace zarv
