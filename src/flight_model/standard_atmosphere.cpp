@@ -152,6 +152,9 @@ void StandardAtmosphere(const double& h, double& temperature, double& pressure,
     density = Lerp(band.rho0, band.rho1, f);
   }
   if (h <= 0.0) density = kSeaLevelDensity;
+  // The top band's straight line crosses zero not far above the table.
+  density = std::max(density, 0.0);
+  pressure = std::max(pressure, 0.0);
 }
 
 }  // namespace zarv

@@ -15,7 +15,7 @@
 #include "haupt/message_sink.h"
 #include "haupt/window_texts.h"
 #include "trajectory/result_file.h"
-#include "texts/input_messages.h"
+#include "texts/run_messages.h"
 
 namespace zarv {
 
@@ -33,10 +33,10 @@ void TForm2::Button1Click() {
 
   // Fine steps make long runs; the cursor says the window is busy, not frozen.
   QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  const std::optional<InputError> error = run_.Run(inputs_, VehicleClassFromRecord(record_[sf::VehicleClass]), log_);
+  const std::optional<RunFailure> error = run_.Run(inputs_, VehicleClassFromRecord(record_[sf::VehicleClass]), log_);
   QGuiApplication::restoreOverrideCursor();
   if (error) {
-    messages_.ShowError(QString::fromStdString(DescribeInputError(*error, LanguageFromRecord(WindowLanguage))));
+    messages_.ShowError(QString::fromStdString(DescribeRunFailure(*error, LanguageFromRecord(WindowLanguage))));
     return;
   }
   if (VehicleClassFromRecord(record_[sf::VehicleClass]) == VehicleClass::Balloon) PutText(EdS0, FieldText4(inputs_.S0, locale_));

@@ -25,9 +25,9 @@ bool Calculation::Set(std::string_view name, double value) {
   return false;
 }
 
-std::optional<InputError> Calculation::Run() {
-  if (auto error = run_.Run(inputs_, vehicleClass_, *spare_)) return error;
-  std::swap(log_, spare_);
+std::optional<RunFailure> Calculation::Run(const RunControl& control) {
+  if (auto failure = run_.Run(inputs_, vehicleClass_, *spare_, control)) return failure;
+  if (control.recordLog) std::swap(log_, spare_);
   return std::nullopt;
 }
 

@@ -35,8 +35,9 @@ class Calculation {
   // Sets one input by its name; false, changing nothing, for a name that is no input.
   bool Set(std::string_view name, double value);
 
-  // A rejected input changes nothing: the log and the summary stay those of the last run.
-  std::optional<InputError> Run();
+  // A failed run changes nothing: the log and the summary stay those of the last run.
+  // With control.recordLog off the summary is the new run's and the log stays as it was.
+  std::optional<RunFailure> Run(const RunControl& control = {});
 
   const TrajectoryLog& log() const { return *log_; }
   TrajectoryLog& log() { return *log_; }

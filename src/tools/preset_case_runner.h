@@ -6,13 +6,17 @@
 #include "scenario/scenario.h"
 #include "study/case_runner.h"
 #include "texts/language.h"
+#include "trajectory/run_control.h"
+#include "trajectory/run_failure.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/trajectory_run.h"
 
 namespace zarv {
 
 // Runs one study case of a preset: the preset's inputs (with the study's fixed changes
 // already in `base`) and the case's values set by name. Each worker thread has its own,
-// with its own calculation; every case starts again from `base`.
+// with its own calculation; every case starts again from `base` and runs for its outcomes
+// only, without the recording pass.
 class PresetCaseRunner : public CaseRunner {
  public:
   PresetCaseRunner(const Scenario& record, const RunInputs& base, Language language);
@@ -21,14 +25,15 @@ class PresetCaseRunner : public CaseRunner {
 
  private:
   Calculation calculation_;
+  RunControl control_;
   RunInputs base_;
   Language language_;
 };
 
-// The outcome of a calculation that has run.
-CaseOutcome OutcomeOfRun(const Calculation& calculation);
+// The outcome of a run that finished, from its summary.
+CaseOutcome OutcomeOfRun(const RunSummary& summary);
 
-// The reason a rejected case gives, naming the input as the window captions it.
-std::string RejectionReason(const InputError& error, Language language, VehicleClass vehicleClass);
+// The reason a rejected or diverged case gives, naming inputs as the window captions them.
+std::string FailureReason(const RunFailure& failure, Language language, VehicleClass vehicleClass);
 
 }  // namespace zarv

@@ -10,7 +10,7 @@
 #include "charts/chart_png.h"
 #include "scenario/calculation.h"
 #include "scenario/presets.h"
-#include "texts/input_messages.h"
+#include "texts/run_messages.h"
 #include "trajectory/log_csv.h"
 #include "tools/run_commands.h"
 #include "trajectory/number_format.h"
@@ -123,7 +123,7 @@ int RunPreset(const RunOptions& options, char** argv) {
   }
 
   if (const auto error = calculation.Run()) {
-    std::fprintf(stderr, "zarv-run: %s\n", DescribeInputError(*error, language).c_str());
+    std::fprintf(stderr, "zarv-run: %s\n", DescribeRunFailure(*error, language).c_str());
     return kExitUsage;
   }
   const FileWriteResult written = calculation.WriteResultFile(options.dir);

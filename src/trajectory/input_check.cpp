@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "flight_model/constants.h"
+#include "trajectory/trajectory_log.h"
 
 namespace zarv {
 namespace {
@@ -25,6 +26,8 @@ std::optional<InputError> CheckRunInputs(const RunInputs& in, VehicleClass cls) 
   if (in.dt0 <= 0.0) return Reject("dt0", InputProblem::NotPositive);
   if (in.Tk <= 0.0) return Reject("Tk", InputProblem::NotPositive);
   if (in.Tk / in.dt0 > kMaxStepsPerPass) return Reject("dt0", InputProblem::TooManySteps);
+  // A flight lasts at least one step, so its sample interval is at least this.
+  if (!(in.dt0 / kSampleCapacity > 0.0)) return Reject("dt0", InputProblem::SampleIntervalZero);
   if (in.MassaStart <= 0.0) return Reject("MassaStart", InputProblem::NotPositive);
   if (in.S0 < 0.0) return Reject("S0", InputProblem::Negative);
 
@@ -35,7 +38,7 @@ std::optional<InputError> CheckRunInputs(const RunInputs& in, VehicleClass cls) 
     // The step at the end of the burn time still burns, so one more step's propellant
     // must leave a positive mass.
     if (in.Mt >= in.MassaStart || in.Mt + in.Schub / in.Iud * in.dt0 >= in.MassaStart) {
-      return Reject("Mt", InputProblem::PropellantNotBelowMass);
+      return InputError{"Mt", InputProblem::PropellantNotBelowMass, {"Mt", "Schub", "Iud", "dt0"}};
     }
   }
   if (cls == VehicleClass::Balloon) {

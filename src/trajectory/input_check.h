@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "trajectory/run_inputs.h"
 #include "trajectory/vehicle_class.h"
@@ -13,9 +14,10 @@ enum class InputProblem {
   NotPositive,           // must be > 0
   Negative,              // must be >= 0
   TooManySteps,          // Tk / dt0 above kMaxStepsPerPass
-  PropellantNotBelowMass,  // Mt (plus one step's burn) must stay below MassaStart
+  PropellantNotBelowMass,  // Mt plus one step's burn must stay below MassaStart
   GasNotLighterThanAir,  // GasDichte must be below the sea-level density
   NoPhysicsForClass,     // VehicleClass::None
+  SampleIntervalZero,    // dt0 so small that a sample interval (flight time / 500) is 0
 };
 
 inline constexpr double kMaxStepsPerPass = 50e6;
@@ -23,6 +25,8 @@ inline constexpr double kMaxStepsPerPass = 50e6;
 struct InputError {
   std::string input;  // RunInputs name, or "VehicleClass"
   InputProblem problem;
+  // When the problem comes from several inputs together: all of them, input first.
+  std::vector<std::string> inputs = {};
 };
 
 // Checks what a run needs before it touches anything.

@@ -7,6 +7,7 @@
 #include "flight_model/drag_law.h"
 #include "flight_model/standard_atmosphere.h"
 #include "trajectory/balloon_envelope.h"
+#include "trajectory/divergence.h"
 
 namespace zarv {
 namespace {
@@ -30,12 +31,45 @@ constexpr double kMegaPascal = 100000.0;         // Pa
 constexpr double kReynoldsScale = 1000.0;
 constexpr double kReynoldsLength = 1.0;          // m
 
+// Cancellation and progress are looked at once every kPollMask + 1 steps.
+constexpr long long kPollMask = 4095;
+// Share of the progress the first pass reports when the recording pass continues from
+// its copies.
+constexpr double kFirstPassShare = 0.9;
+constexpr double kProgressIncrement = 0.01;  // fraction between two reports
+// The step a diverged run is tried again with, as a fraction of its own.
+constexpr double kDiagnosisRefinement = 10.0;
+
+RunFailure Rejected(const InputError& error) {
+  return RunFailure{RunFailure::Kind::Rejected, error, {}};
+}
+RunFailure Diverged(double time) {
+  return RunFailure{RunFailure::Kind::Diverged, {}, {time, DivergenceCause::StepTooLarge, {}}};
+}
+RunFailure Cancelled() { return RunFailure{RunFailure::Kind::Cancelled, {}, {}}; }
+
 void Scale(TrajectoryLog& log, int r, double divisor) {
   double* values = log.row(r);
   for (int j = 0; j < kSampleCapacity; ++j) values[j] /= divisor;
 }
 
 }  // namespace
+
+bool RunPoll::Cancelled(double passFraction) {
+  if (control_.cancel != nullptr && control_.cancel->load(std::memory_order_relaxed)) return true;
+  if (control_.progress) {
+    const double fraction = start_ + share_ * std::clamp(passFraction, 0.0, 1.0);
+    if (fraction >= nextReport_) {
+      control_.progress(fraction);
+      nextReport_ = fraction + kProgressIncrement;
+    }
+  }
+  return false;
+}
+
+void RunPoll::Finish() {
+  if (control_.progress) control_.progress(1.0);
+}
 
 CurveSelection DefaultCurves(VehicleClass vehicleClass) {
   if (vehicleClass == VehicleClass::Balloon) return {{0, 3, 1, 21, 2, 9, 19, 0}, 8};
@@ -44,26 +78,89 @@ CurveSelection DefaultCurves(VehicleClass vehicleClass) {
 
 TrajectoryRun::TrajectoryRun() : checkpoints_(kCheckpoints) {}
 
-std::optional<InputError> TrajectoryRun::Run(RunInputs& inputs, VehicleClass cls,
-                                             TrajectoryLog& log) {
-  if (auto error = CheckRunInputs(inputs, cls)) return error;
+std::optional<RunFailure> TrajectoryRun::Run(RunInputs& inputs, VehicleClass cls,
+                                             TrajectoryLog& log, const RunControl& control) {
+  if (auto error = CheckRunInputs(inputs, cls)) return Rejected(*error);
+  const RunState stateBefore = state_;
+  const RunSummary summaryBefore = summary_;
+  const RunInputs inputsBefore = inputs;
+  std::optional<RunFailure> failure = Compute(inputs, cls, log, control);
+  if (!failure) return std::nullopt;
+  state_ = stateBefore;
+  summary_ = summaryBefore;
+  inputs = inputsBefore;
+  if (failure->kind == RunFailure::Kind::Diverged) {
+    failure = Diagnose(inputsBefore, cls, failure->diverged.time, control);
+    state_ = stateBefore;
+    summary_ = summaryBefore;
+  }
+  return failure;
+}
+
+std::optional<RunFailure> TrajectoryRun::Compute(RunInputs& inputs, VehicleClass cls,
+                                                 TrajectoryLog& log, const RunControl& control) {
   summary_ = RunSummary{};
   state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
 
+  // The recording pass costs little when it continues from the copies.
+  const bool fullSecondPass = cls == VehicleClass::Airship || !keepCopies_;
+  const double firstShare = !control.recordLog ? 1.0 : fullSecondPass ? 0.5 : kFirstPassShare;
+  RunPoll poll(control, 0.0, firstShare);
+
   StartPass(inputs, cls);
-  const long long steps = FindEndTime(inputs, cls);
+  long long steps = 0;
+  if (auto failure = FindEndTime(inputs, cls, control.recordLog && keepCopies_, poll, steps)) {
+    return failure;
+  }
   sampleInterval_ = state_.t / kSampleCapacity;
+  if (!(sampleInterval_ > 0.0) || !std::isfinite(sampleInterval_)) {
+    return Rejected(InputError{"dt0", InputProblem::SampleIntervalZero});
+  }
+  if (!control.recordLog) {
+    summary_.steps = steps;
+    summary_.flightTime = state_.t;
+    summary_.range = state_.X;
+    poll.Finish();
+    return std::nullopt;
+  }
   const RunState end = state_;
 
   log.units = UnitFlags{};
-  RecordPass(inputs, cls, steps, log);
+  RunPoll recordPoll(control, firstShare, 1.0 - firstShare);
+  if (auto failure = RecordPass(inputs, cls, steps, log, recordPoll)) return failure;
   if (cls != VehicleClass::Airship) state_ = end;
 
   summary_.steps = 2 * steps;
   summary_.flightTime = state_.t;
   summary_.range = state_.X;
   Finish(log, cls);
+  recordPoll.Finish();
   return std::nullopt;
+}
+
+RunFailure TrajectoryRun::Diagnose(const RunInputs& inputs, VehicleClass cls, double time,
+                                   const RunControl& control) {
+  RunFailure failure{RunFailure::Kind::Diverged, {}, {time, DivergenceCause::InputsOutOfRange, {}}};
+  failure.diverged.inputs = InputsOutOfRange(inputs, cls);
+  if (!failure.diverged.inputs.empty()) return failure;
+
+  // A tenth of the step over the same flight time: if that stays in the numbers, the
+  // step was too coarse for the dynamics. Bounded like any pass.
+  RunInputs fine = inputs;
+  fine.dt0 = inputs.dt0 / kDiagnosisRefinement;
+  fine.Tk = std::min(time, fine.dt0 * kMaxStepsPerPass);
+  summary_ = RunSummary{};
+  state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
+  StartPass(fine, cls);
+  RunPoll poll(control, 0.0, 0.0);
+  long long steps = 0;
+  const std::optional<RunFailure> rerun = FindEndTime(fine, cls, false, poll, steps);
+  if (!rerun) {
+    failure.diverged.cause = DivergenceCause::StepTooLarge;
+  } else if (rerun->kind == RunFailure::Kind::Cancelled) {
+    return *rerun;
+  }
+  return failure;
 }
 
 void TrajectoryRun::StartPass(RunInputs& inputs, VehicleClass cls) {
@@ -151,23 +248,36 @@ void TrajectoryRun::Step(const RunInputs& inputs, VehicleClass cls) {
              s.workingCy, s.t, s.H, s.X, s.V, s.theta, s.nx, s.ny, s.q, s.shared);
 }
 
-long long TrajectoryRun::FindEndTime(const RunInputs& inputs, VehicleClass cls) {
+std::optional<RunFailure> TrajectoryRun::FindEndTime(const RunInputs& inputs, VehicleClass cls,
+                                                     bool keepCopies, RunPoll& poll,
+                                                     long long& steps) {
   checkpointCount_ = 0;
   checkpointSpacing_ = 1;
   double peakAltitude = state_.H;
   double peakSpeed = state_.V;
-  long long steps = 0;
+  double peakNx = 0.0;
+  double peakQ = 0.0;
+  steps = 0;
   do {
-    KeepCopy(steps);
+    if (keepCopies) KeepCopy(steps);
     Step(inputs, cls);
     ++steps;
-    peakAltitude = std::max(peakAltitude, state_.H);
-    peakSpeed = std::max(peakSpeed, state_.V);
+    const RunState& s = state_;
+    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return Diverged(s.t);
+    peakAltitude = std::max(peakAltitude, s.H);
+    peakSpeed = std::max(peakSpeed, s.V);
+    peakNx = std::max(peakNx, std::abs(s.nx));
+    peakQ = std::max(peakQ, s.q);
+    if ((steps & kPollMask) == 0 && poll.Cancelled(s.t / inputs.Tk)) return Cancelled();
   } while (Flying(inputs));
   summary_.peakAltitude = peakAltitude;
   summary_.peakSpeed = peakSpeed;
+  summary_.peakLoadFactorX = peakNx;
+  summary_.peakDynamicPressure = peakQ;
+  summary_.finalSpeed = state_.V;
+  summary_.stop = state_.H > state_.endAltitude ? RunStop::EndTime : RunStop::Ground;
   summary_.stepsComputed += steps;
-  return steps;
+  return std::nullopt;
 }
 
 bool TrajectoryRun::Flying(const RunInputs& inputs) const {
@@ -175,7 +285,7 @@ bool TrajectoryRun::Flying(const RunInputs& inputs) const {
 }
 
 void TrajectoryRun::KeepCopy(long long step) {
-  if (!keepCopies_ || step % checkpointSpacing_ != 0) return;
+  if (step % checkpointSpacing_ != 0) return;
   if (checkpointCount_ == kCheckpoints) {
     for (std::size_t i = 0; i < kCheckpoints / 2; ++i) checkpoints_[i] = checkpoints_[2 * i];
     checkpointCount_ = kCheckpoints / 2;
@@ -185,7 +295,7 @@ void TrajectoryRun::KeepCopy(long long step) {
   checkpoints_[checkpointCount_++] = state_;
 }
 
-void TrajectoryRun::AdvanceTo(const RunInputs& inputs, VehicleClass cls, long long step) {
+bool TrajectoryRun::AdvanceTo(const RunInputs& inputs, VehicleClass cls, long long step) {
   if (checkpointCount_ > 0) {
     const std::size_t nearest = std::min<std::size_t>(
         static_cast<std::size_t>(step / checkpointSpacing_), checkpointCount_ - 1);
@@ -198,11 +308,15 @@ void TrajectoryRun::AdvanceTo(const RunInputs& inputs, VehicleClass cls, long lo
   for (; cursorStep_ < step; ++cursorStep_) {
     Step(inputs, cls);
     ++summary_.stepsComputed;
+    const RunState& s = state_;
+    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return false;
   }
+  return true;
 }
 
-void TrajectoryRun::RecordPass(RunInputs& inputs, VehicleClass cls, long long steps,
-                               TrajectoryLog& log) {
+std::optional<RunFailure> TrajectoryRun::RecordPass(RunInputs& inputs, VehicleClass cls,
+                                                    long long steps, TrajectoryLog& log,
+                                                    RunPoll& poll) {
   const double dt = inputs.dt0;
   // With more than 10000 steps per sample interval a step's fraction grows by less than
   // the tolerance; then only a wrap-round marks a crossing.
@@ -222,12 +336,17 @@ void TrajectoryRun::RecordPass(RunInputs& inputs, VehicleClass cls, long long st
     // The airship's second pass starts from the lift its first pass left behind, so it
     // is a flight of its own.
     StartPass(inputs, cls);
+    long long taken = 0;
     do {
       Step(inputs, cls);
       ++summary_.stepsComputed;
-      if (takesSample(state_.t)) Record(inputs, log);
+      ++taken;
+      const RunState& s = state_;
+      if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return Diverged(s.t);
+      if (takesSample(s.t)) Record(inputs, log);
+      if ((taken & kPollMask) == 0 && poll.Cancelled(s.t / inputs.Tk)) return Cancelled();
     } while (Flying(inputs));
-    return;
+    return std::nullopt;
   }
 
   // The time of every step follows from the step count alone, added up as the motion
@@ -237,14 +356,19 @@ void TrajectoryRun::RecordPass(RunInputs& inputs, VehicleClass cls, long long st
     StartPass(inputs, cls);
     cursorStep_ = 0;
   }
+  const double perStep = 1.0 / static_cast<double>(steps);
   double t = 0.0;
   for (long long step = 1; step <= steps; ++step) {
     t = t + dt;
     if (takesSample(t)) {
-      AdvanceTo(inputs, cls, step);
+      if (!AdvanceTo(inputs, cls, step)) return Diverged(state_.t);
       Record(inputs, log);
     }
+    if ((step & kPollMask) == 0 && poll.Cancelled(static_cast<double>(step) * perStep)) {
+      return Cancelled();
+    }
   }
+  return std::nullopt;
 }
 
 void TrajectoryRun::Record(const RunInputs& inputs, TrajectoryLog& log) {

@@ -6,6 +6,8 @@
 
 #include "flight_model/motion_step.h"
 #include "trajectory/input_check.h"
+#include "trajectory/run_control.h"
+#include "trajectory/run_failure.h"
 #include "trajectory/run_inputs.h"
 #include "trajectory/trajectory_log.h"
 #include "trajectory/vehicle_class.h"
@@ -36,14 +38,36 @@ struct RunState {
   MotionShared shared;
 };
 
+// What stopped the first pass; the altitude is tested first.
+enum class RunStop { Ground, EndTime };
+
 struct RunSummary {
   double flightTime = 0.0;    // s
   double range = 0.0;         // m
   double peakAltitude = 0.0;  // m
   double peakSpeed = 0.0;     // m/s
+  // Of the first pass, over its whole flight (not only the recorded samples).
+  double peakLoadFactorX = 0.0;      // max |nx|
+  double peakDynamicPressure = 0.0;  // Pa, max q
+  double finalSpeed = 0.0;           // m/s
+  RunStop stop = RunStop::Ground;
   int samplesRecorded = 0;    // samples taken by the recording pass (may exceed 500)
   long long steps = 0;        // integration steps of both passes
   long long stepsComputed = 0;  // of those, the steps actually integrated (see Run)
+};
+
+// Cancellation and progress of one pass, polled every few thousand steps: the pass's
+// fraction done maps onto [start, start + share] of the whole run.
+class RunPoll {
+ public:
+  RunPoll(const RunControl& control, double start, double share)
+      : control_(control), start_(start), share_(share), nextReport_(start) {}
+  bool Cancelled(double passFraction);  // reports progress when it is not
+  void Finish();                        // the run succeeded
+
+ private:
+  const RunControl& control_;
+  double start_, share_, nextReport_;
 };
 
 // The trajectory computation: checks the inputs, integrates twice (the first pass finds
@@ -57,10 +81,10 @@ class TrajectoryRun {
  public:
   TrajectoryRun();
 
-  // A rejected input changes nothing. For a balloon the run stores the envelope
-  // cross-section, as its field shows it, into inputs.S0.
-  std::optional<InputError> Run(RunInputs& inputs, VehicleClass vehicleClass,
-                                TrajectoryLog& log);
+  // A run that fails (rejected, diverged, cancelled) changes nothing. For a balloon a
+  // run stores the envelope cross-section, as its field shows it, into inputs.S0.
+  std::optional<RunFailure> Run(RunInputs& inputs, VehicleClass vehicleClass,
+                                TrajectoryLog& log, const RunControl& control = {});
 
   // Off: the second pass integrates the whole flight again from the start, as a reference
   // for tests and benchmarks.
@@ -70,13 +94,21 @@ class TrajectoryRun {
   const RunState& state() const { return state_; }
 
  private:
+  std::optional<RunFailure> Compute(RunInputs& inputs, VehicleClass vehicleClass,
+                                    TrajectoryLog& log, const RunControl& control);
+  // Why a run left the numbers at time, started again from the state it started from.
+  RunFailure Diagnose(const RunInputs& inputs, VehicleClass vehicleClass, double time,
+                      const RunControl& control);
   void StartPass(RunInputs& inputs, VehicleClass vehicleClass);
   void Step(const RunInputs& inputs, VehicleClass vehicleClass);
   bool Flying(const RunInputs& inputs) const;  // the stop test, negated
-  long long FindEndTime(const RunInputs& inputs, VehicleClass vehicleClass);
+  std::optional<RunFailure> FindEndTime(const RunInputs& inputs, VehicleClass vehicleClass,
+                                        bool keepCopies, RunPoll& poll, long long& steps);
   void KeepCopy(long long step);  // before step + 1 of the first pass
-  void RecordPass(RunInputs& inputs, VehicleClass vehicleClass, long long steps, TrajectoryLog& log);
-  void AdvanceTo(const RunInputs& inputs, VehicleClass vehicleClass, long long step);
+  std::optional<RunFailure> RecordPass(RunInputs& inputs, VehicleClass vehicleClass,
+                                       long long steps, TrajectoryLog& log, RunPoll& poll);
+  // False when the state left the numbers on the way.
+  bool AdvanceTo(const RunInputs& inputs, VehicleClass vehicleClass, long long step);
   void Record(const RunInputs& inputs, TrajectoryLog& log);
   void Finish(TrajectoryLog& log, VehicleClass vehicleClass);
 

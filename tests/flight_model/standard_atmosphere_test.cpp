@@ -40,7 +40,8 @@ TEST(StandardAtmosphere, BandsEdgesAndFineDensity) {
       {95000, 190.975, kAny, kAny, 1.98820e-06, kAny, "coarse density again above 90 km"},
       {200000, 854.56, kAny, kAny, kAny, kAny, "top of band 36"},
       {200000.5, 627.5402331375, kAny, kAny, kAny, kAny, "band 37 just above"},
-      {2000000, 1466.835, kAny, 274.71, kAny, 0.00012647, "band 37 extrapolated, f = 2.25"},
+      {2000000, 1466.835, kAny, 274.71, 0.0, 0.00012647, "band 37 extrapolated, f = 2.25, density held at 0"},
+      {1e7, 5197.035, 0.0, 274.71, 0.0, kAny, "far above: pressure held at 0 too, temperature still rises"},
   };
   for (const AirCase& c : cases) {
     double t, p, a, rho, mu;

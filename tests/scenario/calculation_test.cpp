@@ -109,7 +109,7 @@ TEST(Calculation, RejectedRunKeepsTheLogAndSummary) {
     }
     const auto error = calculation.Run();
     ASSERT_TRUE(error) << r.reported << " must be refused";
-    EXPECT_EQ(error->input, r.reported);
+    EXPECT_EQ(error->rejected.input, r.reported);
     EXPECT_EQ(&calculation.log(), logBefore) << r.reported << ": the log was swapped";
     EXPECT_TRUE(SameLog(calculation.log(), *before)) << r.reported << ": the log changed";
     EXPECT_EQ(calculation.summary().steps, summaryBefore.steps) << r.reported;

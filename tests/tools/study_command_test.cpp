@@ -72,18 +72,21 @@ TEST_F(Study, SameTableForThreadsAndMergedShards) {
   EXPECT_EQ(ReadFile(dir_ / "b.csv"), one);
 }
 
-TEST_F(Study, SweepTableWithARejectedCase) {
-  const Outcome o = Tool(dir_, "--preset 1:0 --sweep dt0=0.01,-1 --sweep V0=100:300:3 --out s.csv");
+TEST_F(Study, SweepTableWithRejectedAndDivergedCases) {
+  const Outcome o = Tool(dir_, "--preset 1:0 --sweep dt0=0.01,-1 --sweep V0=100,300,1e160 --out s.csv");
   ASSERT_EQ(o.status, 0) << o.out;
   const std::string csv = ReadFile(dir_ / "s.csv");
   EXPECT_EQ(Lines(csv), 8u);
-  EXPECT_NE(csv.find("\n2,0.01,300,"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\n1,0.01,300,36.64"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\n2,0.01,1e+160,,,,,,,,diverged,\"diverged at t = 0.01 s: inputs out of range: "
+                     "V0 (velocity,Vo,m/s).\"\n"),
+            std::string::npos) << csv;
   EXPECT_NE(csv.find("\n3,-1,100,,,,,,,,rejected,\"Invalid input dt0 (step of integration, s): "
                      "the value must be greater than 0.\"\n"),
             std::string::npos) << csv;
-  EXPECT_NE(o.out.find("cases  6: ground 3, end time 0, diverged 0, rejected 3"), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find("cases  6: ground 2, end time 0, diverged 1, rejected 3"), std::string::npos) << o.out;
   // The table on stdout too, one line per case.
-  EXPECT_NE(o.out.find("\n5       -1          300 "), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find("\n5       -1          1e+160 "), std::string::npos) << o.out;
 }
 
 TEST_F(Study, RefusedRequestsSayWhy) {

@@ -35,7 +35,7 @@ struct PresetRun {
   PresetRun(const PresetRun&) = delete;
   PresetRun& operator=(const PresetRun&) = delete;
 
-  std::optional<InputError> Run() { return calculation.Run(); }
+  std::optional<RunFailure> Run() { return calculation.Run(); }
 };
 
 }  // namespace zarv::testing

@@ -308,7 +308,7 @@ TEST(TrajectoryRun, RejectedInputChangesNothing) {
   r.inputs.dt0 = 0.0;
   const auto error = r.Run();
   ASSERT_TRUE(error);
-  EXPECT_EQ(error->input, "dt0");
+  EXPECT_EQ(error->rejected.input, "dt0");
   for (int n = 1; n <= kLogElements; ++n) ASSERT_EQ(r.log->element(n), before->element(n));
   EXPECT_EQ(r.inputs.S0, inputsBefore.S0);
 }
