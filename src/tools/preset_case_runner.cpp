@@ -7,11 +7,10 @@
 #include "texts/form_captions.h"
 #include "texts/input_messages.h"
 #include "texts/run_messages.h"
+#include "tools/study_words.h"
 
 namespace zarv {
 namespace {
-
-constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe", "unknown input"};
 
 CaseOutcome Failed(OutcomeKind kind, std::string reason) {
   CaseOutcome o;
@@ -61,7 +60,7 @@ CaseOutcome PresetCaseRunner::Run(std::span<const CaseInput> caseInputs) {
   calculation_.inputs() = base_;
   for (const CaseInput& in : caseInputs) {
     if (!calculation_.Set(in.name, in.value)) {
-      return Failed(OutcomeKind::Rejected, std::string(kUnknownInput.in(language_)) + " " +
+      return Failed(OutcomeKind::Rejected, std::string(study_words::kUnknownInput.in(language_)) + " " +
                                                std::string(in.name));
     }
   }

@@ -25,10 +25,13 @@
 #include "texts/language.h"
 #include "tools/run_options.h"
 #include "tools/study_report.h"
+#include "tools/study_words.h"
 #include "trajectory/file_writer.h"
 
 namespace zarv {
 namespace {
+
+using namespace study_words;
 
 constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as shells report it
 
@@ -44,31 +47,6 @@ struct StudyRequest {
   std::vector<std::string> sets, sweeps, varies, merge;
   std::string monteCarlo, seed, threads, shard, out, chart, outcomes;
 };
-
-// The command's own wording.
-constexpr LanguageText kCannotWrite = {"не удалось записать", "kann nicht schreiben", "cannot write"};
-constexpr LanguageText kMissingValue = {"требуется значение для", "Wert fehlt für", "missing value for"};
-constexpr LanguageText kUnknownArgument = {"неизвестный аргумент", "unbekanntes Argument",
-                                           "unknown argument"};
-constexpr LanguageText kMergeNeedsOut = {"для --merge нужен --out", "--merge braucht --out",
-                                         "--merge needs --out"};
-constexpr LanguageText kSweepOrMonteCarlo = {"нужен либо --sweep, либо --monte-carlo с --vary",
-                                             "entweder --sweep oder --monte-carlo mit --vary",
-                                             "give either --sweep or --monte-carlo with --vary"};
-constexpr LanguageText kPresetMissing = {"не указан --preset", "--preset fehlt", "--preset is missing"};
-constexpr LanguageText kNoSuchPreset = {"нет такого примера", "kein solches Beispiel", "no such preset"};
-constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe", "unknown input"};
-constexpr LanguageText kChartFormats = {"график исследования пишется как .png, .svg или .pdf",
-                                        "Studiendiagramm als .png, .svg oder .pdf",
-                                        "the study chart is written as .png, .svg or .pdf"};
-constexpr LanguageText kSameFile = {"--out и --study-chart называют один файл",
-                                    "--out und --study-chart nennen dieselbe Datei",
-                                    "--out and --study-chart name the same file"};
-constexpr LanguageText kPreset = {"пример", "Beispiel", "preset"};
-constexpr LanguageText kStoppedAfter = {"остановлено после", "angehalten nach", "stopped after"};
-constexpr LanguageText kOf = {"из", "von", "of"};
-constexpr LanguageText kRowsKept = {"; готовые строки сохранены в ", "; die fertigen Zeilen stehen in ",
-                                    "; the rows done are kept in "};
 
 // An ostream onto a streaming file, for the merge; a failed append fails the stream.
 class StreamingBuffer : public std::streambuf {
