@@ -20,11 +20,10 @@ namespace {
 constexpr int kPointsPerInch = 72;  // one picture pixel is one point on the page
 constexpr int kScreenDotsPerInch = 96;  // the SVG writer then keeps the 12 px font at 12
 
-void Paint(QPaintDevice& device, const ChartView& view, PainterCanvas::Curves curves) {
+void PaintOnWhite(QPaintDevice& device, QSize size, const std::function<void(QPainter&)>& paint) {
   QPainter painter(&device);
-  painter.fillRect(0, 0, kChartWidth, kChartHeight, Qt::white);
-  PainterCanvas canvas(painter, curves);
-  PaintChart(canvas, view);
+  painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+  paint(painter);
 }
 
 QByteArray Png(const ChartView& view) {
@@ -37,30 +36,30 @@ QByteArray Png(const ChartView& view) {
   return bytes;
 }
 
-QByteArray Svg(const ChartView& view) {
+QByteArray Svg(QSize size, const std::function<void(QPainter&)>& paint) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   QSvgGenerator svg;
   svg.setOutputDevice(&buffer);
-  svg.setSize(QSize(kChartWidth, kChartHeight));
-  svg.setViewBox(QRect(0, 0, kChartWidth, kChartHeight));
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
   svg.setResolution(kScreenDotsPerInch);
   svg.setTitle(QStringLiteral("ZARV"));
-  Paint(svg, view, PainterCanvas::Curves::kPaths);
+  PaintOnWhite(svg, size, paint);
   return bytes;
 }
 
-QByteArray Pdf(const ChartView& view) {
+QByteArray Pdf(QSize size, const std::function<void(QPainter&)>& paint) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter pdf(&buffer);
     pdf.setResolution(kPointsPerInch);
-    pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(kChartWidth, kChartHeight), QPageSize::Point),
+    pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(size), QPageSize::Point),
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     pdf.setCreator(QString::fromUtf8(kBanner).trimmed());
-    Paint(pdf, view, PainterCanvas::Curves::kPaths);
+    PaintOnWhite(pdf, size, paint);
   }
   return bytes;
 }
@@ -79,10 +78,27 @@ std::optional<ChartFileFormat> ChartFormatOfFileName(const std::string& fileName
 }
 
 QByteArray RenderChartFile(const ChartView& view, ChartFileFormat format) {
+  if (format == ChartFileFormat::kPng) return Png(view);
+  return RenderPictureFile(QSize(kChartWidth, kChartHeight), format, [&](QPainter& painter) {
+    PainterCanvas canvas(painter, PainterCanvas::Curves::kPaths);
+    PaintChart(canvas, view);
+  });
+}
+
+QByteArray RenderPictureFile(QSize size, ChartFileFormat format,
+                             const std::function<void(QPainter&)>& paint) {
   switch (format) {
-    case ChartFileFormat::kPng: return Png(view);
-    case ChartFileFormat::kSvg: return Svg(view);
-    case ChartFileFormat::kPdf: return Pdf(view);
+    case ChartFileFormat::kPng: {
+      QImage picture(size, QImage::Format_RGB32);
+      PaintOnWhite(picture, size, paint);
+      QByteArray bytes;
+      QBuffer buffer(&bytes);
+      buffer.open(QIODevice::WriteOnly);
+      picture.save(&buffer, "PNG");
+      return bytes;
+    }
+    case ChartFileFormat::kSvg: return Svg(size, paint);
+    case ChartFileFormat::kPdf: return Pdf(size, paint);
   }
   return {};
 }

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
-#include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
 
+#include "texts/study_texts.h"
 #include "trajectory/number_format.h"
 
 namespace zarv {
@@ -19,24 +19,13 @@ constexpr int kTicks = 5;
 constexpr int kMaxBins = 40;
 constexpr std::size_t kLegendLines = 6;
 
-struct Caption {
-  const char* ru;
-  const char* de;
-  const char* en;
-  const char* In(int language) const { return language == 1 ? ru : language == 2 ? de : en; }
-};
+constexpr LanguageText kCases = {"вариантов", "Fälle", "cases"};
+constexpr LanguageText kAgainst = {"от", "über", "against"};
+constexpr LanguageText kFirstOf = {"первые из", "die ersten von", "the first of"};
 
-constexpr Caption kCaptions[kOutcomeColumns] = {
-    {"время полета [с]", "Flugzeit [s]", "flight time [s]"},
-    {"дальность [м]", "Reichweite [m]", "range [m]"},
-    {"макс. высота [м]", "max. Höhe [m]", "peak altitude [m]"},
-    {"макс. скорость [м/с]", "max. Geschwindigkeit [m/s]", "peak speed [m/s]"},
-    {"макс. |nx| [g]", "max. |nx| [g]", "peak |nx| [g]"},
-    {"макс. скор. напор [Па]", "max. Staudruck [Pa]", "peak dynamic pressure [Pa]"},
-    {"конечная скорость [м/с]", "Endgeschwindigkeit [m/s]", "final speed [m/s]"},
-};
-constexpr Caption kCases = {"вариантов", "Fälle", "cases"};
-constexpr Caption kAgainst = {"от", "über", "against"};
+const char* Caption(int column, Language language) {
+  return StudyOutcomeCaption(column).in(language);
+}
 
 const QColor kSeriesColors[] = {QColor(0, 90, 180), QColor(200, 60, 30), QColor(30, 140, 60),
                                 QColor(150, 60, 170), QColor(200, 140, 0), QColor(0, 150, 160)};
@@ -134,7 +123,7 @@ void DrawSweepPanel(QPainter& p, QRect area, const StudyChartData& d, int column
   const auto [x0, x1] = Range(d.x);
   const auto [y0, y1] = Range(y);
   Panel panel(p, area, NiceAxis(x0, x1), NiceAxis(y0, y1));
-  panel.Frame(std::string(kCaptions[column].In(d.language)) + " " + kAgainst.In(d.language) +
+  panel.Frame(std::string(Caption(column, d.language)) + " " + kAgainst.in(d.language) +
                   " " + d.inputName,
               d.inputName);
   p.setClipRect(panel.plot().adjusted(-4, -4, 4, 4));
@@ -197,9 +186,12 @@ void DrawHistogram(QPainter& p, QRect area, const StudyChartData& d, int column)
   const std::uint64_t top = counts.empty() ? 1 : *std::max_element(counts.begin(), counts.end());
   const double start = hi > lo ? lo : lo - width / 2;
   Panel panel(p, area, NiceAxis(start, start + width * bins), NiceAxis(0.0, std::max<double>(1.0, static_cast<double>(top))));
-  panel.Frame(std::string(kCaptions[column].In(d.language)) + ", " + std::to_string(n) + " " +
-                  kCases.In(d.language),
-              kCaptions[column].In(d.language));
+  std::string title = std::string(Caption(column, d.language)) + ", " + std::to_string(n) + " " +
+                      kCases.in(d.language);
+  if (d.casesSeen > d.x.size()) {
+    title += std::string(" (") + kFirstOf.in(d.language) + " " + std::to_string(d.casesSeen) + ")";
+  }
+  panel.Frame(title, Caption(column, d.language));
   p.setPen(QColor(0, 60, 130));
   p.setBrush(QColor(80, 140, 210));
   for (int b = 0; b < bins; ++b) {
@@ -214,7 +206,7 @@ void DrawScatter(QPainter& p, QRect area, const StudyChartData& d, int column) {
   const auto [x0, x1] = Range(d.x);
   const auto [y0, y1] = Range(y);
   Panel panel(p, area, NiceAxis(x0, x1), NiceAxis(y0, y1));
-  panel.Frame(std::string(kCaptions[column].In(d.language)) + " " + kAgainst.In(d.language) +
+  panel.Frame(std::string(Caption(column, d.language)) + " " + kAgainst.in(d.language) +
                   " " + d.inputName,
               d.inputName);
   p.setPen(Qt::NoPen);
@@ -227,6 +219,7 @@ void DrawScatter(QPainter& p, QRect area, const StudyChartData& d, int column) {
 }  // namespace
 
 void StudyChartData::Add(const CaseRow& row) {
+  if (casesSeen++ >= kChartCases) return;
   if (sweep && row.index < series && series > 1 && seriesNames.size() < kLegendLines) {
     std::string label;
     for (std::size_t i = 1; i < row.inputs.size() && i < inputNames.size(); ++i) {
@@ -244,22 +237,25 @@ void StudyChartData::Add(const CaseRow& row) {
   }
 }
 
-const char* StudyOutcomeCaption(int column, int language) {
-  return kCaptions[column].In(language);
+namespace {
+
+int PanelCount(const StudyChartData& d) {
+  return static_cast<int>(d.outcomes.size()) + (d.sweep ? 0 : 1);
 }
 
-bool StudyChartFormatKnown(const std::string& path) {
-  return path.size() > 4 && (path.ends_with(".png") || path.ends_with(".PNG"));
-}
+}  // namespace
 
-QImage DrawStudyChart(const StudyChartData& d) {
-  constexpr int kRange = 1;
-  const int panels = static_cast<int>(d.outcomes.size()) + (d.sweep ? 0 : 1);
+QSize StudyChartSize(const StudyChartData& d) {
+  const int panels = PanelCount(d);
   const int columns = panels > 1 ? 2 : 1;
   const int rows = (panels + columns - 1) / columns;
-  QImage image(columns * kPanelWidth, std::max(1, rows) * kPanelHeight, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter p(&image);
+  return QSize(columns * kPanelWidth, std::max(1, rows) * kPanelHeight);
+}
+
+void PaintStudyChart(QPainter& p, const StudyChartData& d) {
+  constexpr int kRange = 1;
+  const int panels = PanelCount(d);
+  const int columns = panels > 1 ? 2 : 1;
   p.setRenderHint(QPainter::Antialiasing);
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(12);
@@ -275,16 +271,17 @@ QImage DrawStudyChart(const StudyChartData& d) {
       DrawHistogram(p, area, d, d.outcomes[static_cast<std::size_t>(i)]);
     }
   }
-  return image;
 }
 
-bool WriteStudyChart(const StudyChartData& data, const std::string& path, std::string& error) {
-  QImageWriter writer(QString::fromStdString(path), "png");
-  if (!writer.write(DrawStudyChart(data))) {
-    error = "Cannot write '" + path + "': " + writer.errorString().toStdString();
-    return false;
-  }
-  return true;
+QByteArray RenderStudyChart(const StudyChartData& data, ChartFileFormat format) {
+  return RenderPictureFile(StudyChartSize(data), format,
+                           [&](QPainter& painter) { PaintStudyChart(painter, data); });
+}
+
+FileWriteResult WriteStudyChart(const StudyChartData& data, const std::string& path) {
+  const ChartFileFormat format = ChartFormatOfFileName(path).value_or(ChartFileFormat::kPng);
+  const QByteArray bytes = RenderStudyChart(data, format);
+  return WriteWholeFile(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace zarv

@@ -1,17 +1,16 @@
 #include "tools/preset_case_runner.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
 
+#include "texts/form_captions.h"
+#include "texts/input_messages.h"
 #include "texts/run_messages.h"
+#include "tools/study_words.h"
 
 namespace zarv {
 namespace {
-
-constexpr double kPaPerKiloPa = 1000.0;
-constexpr double kPaPerMegaPa = 1e6;
 
 CaseOutcome Failed(OutcomeKind kind, std::string reason) {
   CaseOutcome o;
@@ -23,47 +22,54 @@ CaseOutcome Failed(OutcomeKind kind, std::string reason) {
 
 }  // namespace
 
-CaseOutcome OutcomeOfRun(const TrajectoryRun& run, const TrajectoryLog& log,
-                         const RunInputs& inputs) {
-  const RunSummary& s = run.summary();
-  // Only the slots this run wrote; the others hold an earlier case's samples.
-  const int slots = std::min(s.samplesRecorded, kSampleCapacity);
-  const double qScale = log.units.PressureUnit == 2   ? kPaPerMegaPa
-                        : log.units.PressureUnit == 1 ? kPaPerKiloPa
-                                                      : 1.0;
-  double peakNx = 0.0, peakQ = 0.0;
-  for (int j = 1; j <= slots; ++j) {
-    peakNx = std::max(peakNx, std::abs(log.at(row::kLoadFactorX, j)));
-    peakQ = std::max(peakQ, log.at(row::kDynamicPressure, j) * qScale);
-  }
+std::string FailureReason(const RunFailure& failure, Language language, VehicleClass vehicleClass) {
+  const auto caption = [&](const std::string& name) {
+    return InputWithCaption(name, language, vehicleClass);
+  };
+  RunFailure named = failure;
+  named.rejected.input = caption(failure.rejected.input);
+  for (std::string& name : named.rejected.inputs) name = caption(name);
+  for (std::string& name : named.diverged.inputs) name = caption(name);
+  return DescribeRunFailure(named, language);
+}
+
+CaseOutcome OutcomeOfRun(const RunSummary& s) {
   CaseOutcome o;
-  o.values = {s.flightTime, s.range,  s.peakAltitude, s.peakSpeed,
-              peakNx,       peakQ,    run.state().V};
+  o.values = {s.flightTime,      s.range,  s.peakAltitude,
+              s.peakSpeed,       s.peakLoadFactorX,
+              s.peakDynamicPressure, s.finalSpeed};
   for (int c = 0; c < kOutcomeColumns; ++c) {
-    if (!std::isfinite(o.values[c]) || !std::isfinite(run.state().H)) {
-      return Failed(OutcomeKind::Diverged,
-                    std::string("not a finite number: ") + kOutcomeColumnNames[c]);
+    // The run reports a flight that leaves the numbers as diverged; this is the last guard
+    // that keeps an infinity out of a finished row.
+    if (!std::isfinite(o.values[c])) {
+      return Failed(OutcomeKind::Diverged, std::string("not a finite number: ") + kOutcomeColumnNames[c]);
     }
   }
-  // The same order as the run's stop test: the altitude first.
-  o.kind = run.state().H <= inputs.Hk ? OutcomeKind::Ground : OutcomeKind::EndTime;
+  o.kind = s.stop == RunStop::Ground ? OutcomeKind::Ground : OutcomeKind::EndTime;
   return o;
 }
 
+PresetCaseRunner::PresetCaseRunner(const Scenario& record, const RunInputs& base,
+                                   Language language)
+    : base_(base), language_(language) {
+  calculation_.Load(record);
+  control_.recordLog = false;  // a study keeps the outcomes, never the samples
+}
+
 CaseOutcome PresetCaseRunner::Run(std::span<const CaseInput> caseInputs) {
-  RunInputs inputs = base_;
+  calculation_.inputs() = base_;
   for (const CaseInput& in : caseInputs) {
-    double* target = RunInputByName(inputs, std::string(in.name).c_str());
-    if (target == nullptr) return Failed(OutcomeKind::Rejected, "unknown input " + std::string(in.name));
-    *target = in.value;
+    if (!calculation_.Set(in.name, in.value)) {
+      return Failed(OutcomeKind::Rejected, std::string(study_words::kUnknownInput.in(language_)) + " " +
+                                               std::string(in.name));
+    }
   }
-  const RunInputs asSet = inputs;
-  if (auto failure = run_.Run(inputs, VehicleClassFromRecord(vehicleClass_), *log_)) {
+  if (auto failure = calculation_.Run(control_)) {
     const OutcomeKind kind = failure->kind == RunFailure::Kind::Diverged ? OutcomeKind::Diverged
                                                                          : OutcomeKind::Rejected;
-    return Failed(kind, DescribeRunFailure(*failure, Language::English));
+    return Failed(kind, FailureReason(*failure, language_, calculation_.vehicleClass()));
   }
-  return OutcomeOfRun(run_, *log_, asSet);
+  return OutcomeOfRun(calculation_.summary());
 }
 
 }  // namespace zarv

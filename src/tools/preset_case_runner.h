@@ -1,32 +1,39 @@
 #pragma once
 
-#include <memory>
+#include <span>
 
+#include "scenario/calculation.h"
+#include "scenario/scenario.h"
 #include "study/case_runner.h"
+#include "texts/language.h"
+#include "trajectory/run_control.h"
+#include "trajectory/run_failure.h"
 #include "trajectory/run_inputs.h"
-#include "trajectory/trajectory_log.h"
 #include "trajectory/trajectory_run.h"
 
 namespace zarv {
 
-// Runs one study case of a preset: the preset's inputs with the case's values set by
-// name. Each worker thread has its own, with its own run and log.
+// Runs one study case of a preset: the preset's inputs (with the study's fixed changes
+// already in `base`) and the case's values set by name. Each worker thread has its own,
+// with its own calculation; every case starts again from `base` and runs for its outcomes
+// only, without the recording pass.
 class PresetCaseRunner : public CaseRunner {
  public:
-  PresetCaseRunner(const RunInputs& base, double vehicleClass)
-      : base_(base), vehicleClass_(vehicleClass), log_(std::make_unique<TrajectoryLog>()) {}
+  PresetCaseRunner(const Scenario& record, const RunInputs& base, Language language);
 
   CaseOutcome Run(std::span<const CaseInput> inputs) override;
 
  private:
+  Calculation calculation_;
+  RunControl control_;
   RunInputs base_;
-  double vehicleClass_;
-  TrajectoryRun run_;
-  std::unique_ptr<TrajectoryLog> log_;
+  Language language_;
 };
 
-// The outcome of a run that has ended, from its summary, final state and log.
-CaseOutcome OutcomeOfRun(const TrajectoryRun& run, const TrajectoryLog& log,
-                         const RunInputs& inputs);
+// The outcome of a run that finished, from its summary.
+CaseOutcome OutcomeOfRun(const RunSummary& summary);
+
+// The reason a rejected or diverged case gives, naming inputs as the window captions them.
+std::string FailureReason(const RunFailure& failure, Language language, VehicleClass vehicleClass);
 
 }  // namespace zarv

@@ -6,16 +6,18 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
 #include <QGuiApplication>
 
+#include "charts/chart_export.h"
 #include "charts/study_chart.h"
+#include "scenario/calculation.h"
 #include "scenario/presets.h"
-#include "scenario/scenario_inputs.h"
 #include "study/case_stream.h"
 #include "study/shard_merge.h"
 #include "study/study_runner.h"
@@ -23,9 +25,13 @@
 #include "texts/language.h"
 #include "tools/run_options.h"
 #include "tools/study_report.h"
+#include "tools/study_words.h"
+#include "trajectory/file_writer.h"
 
 namespace zarv {
 namespace {
+
+using namespace study_words;
 
 constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as shells report it
 
@@ -42,9 +48,28 @@ struct StudyRequest {
   std::string monteCarlo, seed, threads, shard, out, chart, outcomes;
 };
 
+// An ostream onto a streaming file, for the merge; a failed append fails the stream.
+class StreamingBuffer : public std::streambuf {
+ public:
+  explicit StreamingBuffer(StreamingFile& file) : file_(file) {}
+
+ protected:
+  std::streamsize xsputn(const char* s, std::streamsize n) override {
+    return file_.Append(std::string_view(s, static_cast<std::size_t>(n))) ? n : 0;
+  }
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const char ch = traits_type::to_char_type(c);
+    return file_.Append(std::string_view(&ch, 1)) ? c : traits_type::eof();
+  }
+
+ private:
+  StreamingFile& file_;
+};
+
 class Command {
  public:
-  Command(int language, char* argv0) : language_(language), argv0_(argv0) {}
+  Command(Language language, char* argv0) : language_(language), argv0_(argv0) {}
   int Run(std::span<const std::string_view> args);
 
  private:
@@ -53,15 +78,12 @@ class Command {
     return kExitUsage;
   }
   int Refused(const StudyError& e) const { return Usage(DescribeStudyError(e, language_)); }
-  int FileError(const std::string& path) const {
-    std::fprintf(stderr, "zarv-run: %s %s\n",
-                 StudyTexts{"не удалось записать", "kann nicht schreiben", "cannot write"}.In(language_),
-                 path.c_str());
+  int FileError(const FileWriteResult& r) const {
+    std::fprintf(stderr, "zarv-run: %s %s: %s\n", kCannotWrite.in(language_), r.path.c_str(),
+                 r.reason.c_str());
     return kExitFile;
   }
-  std::string needsValue() const {
-    return StudyTexts{"требуется значение для", "Wert fehlt für", "missing value for"}.In(language_);
-  }
+  std::string Words(const LanguageText& text) const { return text.in(language_); }
   int Merge(const StudyRequest& r);
   int Study(const StudyRequest& r);
   std::optional<std::vector<int>> ChosenOutcomes(const std::string& list) const;
@@ -69,18 +91,18 @@ class Command {
   static constexpr const char* kUsage =
       "       zarv-run --preset P [--set NAME=V]... --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
       "                [--sweep ...] [--threads N] [--shard I/N] [--out FILE.csv]\n"
-      "                [--study-chart FILE.png [--outcomes a,b]]\n"
+      "                [--study-chart FILE.png|.svg|.pdf [--outcomes a,b]]\n"
       "       zarv-run --preset P --monte-carlo N --vary NAME=normal:SD[%]|NAME=uniform:LO:HI\n"
       "                [--vary ...] [--seed S] [--threads N] [--shard I/N] [--out FILE.csv]\n"
       "       zarv-run --merge A.csv B.csv ... --out ALL.csv\n";
 
-  int language_;
+  Language language_;
   char* argv0_;
 };
 
 int Command::Run(std::span<const std::string_view> args) {
   StudyRequest r;
-  const std::string missing = needsValue();
+  const std::string missing = Words(kMissingValue);
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
     if (a == "--merge") {
@@ -102,9 +124,7 @@ int Command::Run(std::span<const std::string_view> args) {
                                      : a == "--vary"  ? &r.varies
                                                       : nullptr;
     if (single == nullptr && many == nullptr && a != "--lang") {
-      return Usage(std::string(StudyTexts{"неизвестный аргумент", "unbekanntes Argument",
-                                          "unknown argument"}.In(language_)) + " '" +
-                   std::string(a) + "'");
+      return Usage(Words(kUnknownArgument) + " '" + std::string(a) + "'");
     }
     if (i + 1 >= args.size()) return Usage(missing + " " + std::string(a));
     const std::string value(args[++i]);
@@ -116,22 +136,19 @@ int Command::Run(std::span<const std::string_view> args) {
 }
 
 int Command::Merge(const StudyRequest& r) {
-  if (r.out.empty()) {
-    return Usage(StudyTexts{"для --merge нужен --out", "--merge braucht --out",
-                            "--merge needs --out"}.In(language_));
-  }
+  if (r.out.empty()) return Usage(Words(kMergeNeedsOut));
   std::vector<std::filesystem::path> paths(r.merge.begin(), r.merge.end());
-  std::ofstream out(r.out, std::ios::binary);
-  if (!out) return FileError(r.out);
+  // The merged table replaces --out only when whole, so --out may name one of the shards.
+  StreamingFile file(r.out);
+  if (!file.ok()) return FileError(file.status());
+  StreamingBuffer buffer(file);
+  std::ostream out(&buffer);
   MergeResult result;
   if (auto error = MergeShardTables(paths, out, result)) {
-    out.close();
-    std::filesystem::remove(r.out);
     std::fprintf(stderr, "zarv-run: %s\n", DescribeStudyError(*error, language_).c_str());
     return error->problem == StudyProblem::CannotRead ? kExitFile : kExitUsage;
   }
-  out.close();
-  if (!out) return FileError(r.out);
+  if (const FileWriteResult written = file.Commit(); !written.ok) return FileError(written);
   PrintSummary(stdout, result.summary, language_);
   return kExitOk;
 }
@@ -160,14 +177,8 @@ std::optional<std::vector<int>> Command::ChosenOutcomes(const std::string& list)
 int Command::Study(const StudyRequest& r) {
   const bool sweep = !r.sweeps.empty();
   const bool monteCarlo = !r.monteCarlo.empty() || !r.varies.empty();
-  if (sweep == monteCarlo) {
-    return Usage(StudyTexts{"нужен либо --sweep, либо --monte-carlo с --vary",
-                            "entweder --sweep oder --monte-carlo mit --vary",
-                            "give either --sweep or --monte-carlo with --vary"}.In(language_));
-  }
-  if (r.preset.empty()) {
-    return Usage(StudyTexts{"не указан --preset", "--preset fehlt", "--preset is missing"}.In(language_));
-  }
+  if (sweep == monteCarlo) return Usage(Words(kSweepOrMonteCarlo));
+  if (r.preset.empty()) return Usage(Words(kPresetMissing));
   Scenario record;
   const std::size_t colon = r.preset.find(':');
   double cls = 0.0, item = 0.0;
@@ -175,20 +186,25 @@ int Command::Study(const StudyRequest& r) {
       !ParseStudyNumber(r.preset.substr(colon + 1), item) ||
       !ApplyPreset(record, static_cast<int>(cls), static_cast<int>(item)) ||
       cls != static_cast<int>(cls) || item != static_cast<int>(item)) {
-    return Usage(std::string(StudyTexts{"нет такого примера", "kein solches Beispiel",
-                                        "no such preset"}.In(language_)) + " '" + r.preset + "'");
+    return Usage(Words(kNoSuchPreset) + " '" + r.preset + "'");
   }
-  RunInputs base = InputsFromScenario(record);
-  const std::string unknownInput =
-      StudyTexts{"неизвестный ввод", "unbekannte Eingabe", "unknown input"}.In(language_);
+  // The study's fixed changes, made once; every case starts from these inputs.
+  Calculation base;
+  base.Load(record);
+  const std::string unknownInput = Words(kUnknownInput);
   for (const std::string& set : r.sets) {
     const std::size_t eq = set.find('=');
-    double* target = eq == std::string::npos ? nullptr : RunInputByName(base, set.substr(0, eq).c_str());
-    if (target == nullptr) return Usage(unknownInput + " '" + set.substr(0, eq) + "'");
-    if (!ParseStudyNumber(set.substr(eq + 1), *target)) {
+    const std::string name = set.substr(0, eq);
+    double value = 0.0;
+    if (eq == std::string::npos || RunInputByName(base.inputs(), name.c_str()) == nullptr) {
+      return Usage(unknownInput + " '" + name + "'");
+    }
+    if (!ParseStudyNumber(set.substr(eq + 1), value)) {
       return Refused({StudyProblem::NotANumber, set.substr(eq + 1)});
     }
+    base.Set(name, value);
   }
+  RunInputs& inputs = base.inputs();
 
   StudyError error{};
   std::unique_ptr<StudyDesign> design;
@@ -205,22 +221,24 @@ int Command::Study(const StudyRequest& r) {
     design = MakeSweepGrid(std::move(sweeps), error);
   } else {
     double count = 0.0, seedValue = 0.0;
-    if (!ParseStudyNumber(r.monteCarlo, count) || count < 1 || count != static_cast<double>(static_cast<std::uint64_t>(count))) {
+    if (!ParseStudyNumber(r.monteCarlo, count) || count < 1 ||
+        count != static_cast<double>(static_cast<std::uint64_t>(count))) {
       return Refused({StudyProblem::BadCount, r.monteCarlo});
     }
     if (!r.seed.empty()) {
-      if (!ParseStudyNumber(r.seed, seedValue) || seedValue < 0 || seedValue != static_cast<double>(static_cast<std::uint64_t>(seedValue))) {
+      if (!ParseStudyNumber(r.seed, seedValue) || seedValue < 0 ||
+          seedValue != static_cast<double>(static_cast<std::uint64_t>(seedValue))) {
         return Refused({StudyProblem::NotANumber, r.seed});
       }
       seed = static_cast<std::uint64_t>(seedValue);
     }
-    if (r.varies.empty()) return Usage(std::string(needsValue()) + " --vary");
+    if (r.varies.empty()) return Usage(Words(kMissingValue) + " --vary");
     std::vector<Variation> variations;
     std::vector<double> bases;
     for (const std::string& text : r.varies) {
       std::optional<Variation> v = ParseVariation(text, error);
       if (!v) return Refused(error);
-      const double* b = RunInputByName(base, v->name.c_str());
+      const double* b = RunInputByName(inputs, v->name.c_str());
       bases.push_back(b != nullptr ? *b : 0.0);
       variations.push_back(std::move(*v));
     }
@@ -229,7 +247,7 @@ int Command::Study(const StudyRequest& r) {
   }
   if (!design) return Refused(error);
   for (const std::string& name : design->names()) {
-    if (RunInputByName(base, name.c_str()) == nullptr) return Usage(unknownInput + " '" + name + "'");
+    if (RunInputByName(inputs, name.c_str()) == nullptr) return Usage(unknownInput + " '" + name + "'");
   }
 
   StudyOptions options;
@@ -247,12 +265,9 @@ int Command::Study(const StudyRequest& r) {
   }
   const std::optional<std::vector<int>> outcomes = ChosenOutcomes(r.outcomes);
   if (!outcomes) return Refused({StudyProblem::UnknownDistribution, r.outcomes});
+  if (!r.chart.empty() && !ChartFormatOfFileName(r.chart)) return Usage(Words(kChartFormats));
+  if (!r.chart.empty() && !r.out.empty() && SameFile(r.chart, r.out)) return Usage(Words(kSameFile));
   StudyChartData chart;
-  if (!r.chart.empty() && !StudyChartFormatKnown(r.chart)) {
-    return Usage(StudyTexts{"график исследования пока только в PNG",
-                            "Studiendiagramm vorerst nur als PNG",
-                            "the study chart is PNG only for now"}.In(language_));
-  }
   chart.sweep = sweep;
   chart.language = language_;
   chart.inputName = design->names().front();
@@ -261,19 +276,20 @@ int Command::Study(const StudyRequest& r) {
   // One curve per combination of the inner sweeps; the first sweep runs along each.
   chart.series = sweep ? design->caseCount() / firstSweepSize : 1;
 
-  std::ofstream out;
+  // Rows go to a temporary beside --out; the table replaces it when the study ends or
+  // is stopped, never half written.
+  std::optional<StreamingFile> out;
   if (!r.out.empty()) {
-    out.open(r.out, std::ios::binary);
-    if (!out) return FileError(r.out);
-    out << TableHead(*design);
+    out.emplace(r.out);
+    if (!out->ok() || !out->Append(TableHead(*design))) return FileError(out->status());
   }
-  const double vehicleClass = record[sf::VehicleClass];
-  const CaseRunnerFactory factory = [base, vehicleClass] {
-    return std::make_unique<PresetCaseRunner>(base, vehicleClass);
+  const Language language = language_;
+  const CaseRunnerFactory factory = [record, inputs, language] {
+    return std::make_unique<PresetCaseRunner>(record, inputs, language);
   };
 
-  std::printf("%s  %s, %s\n", StudyTexts{"пример", "Beispiel", "preset"}.In(language_),
-              r.preset.c_str(), design->Describe().substr(2).c_str());
+  std::printf("%s  %s, %s\n", kPreset.in(language_), r.preset.c_str(),
+              design->Describe().substr(2).c_str());
   std::optional<SweepTablePrinter> table;
   if (sweep) table.emplace(stdout, design->names());
   const bool terminal = isatty(STDERR_FILENO) == 1;
@@ -296,11 +312,10 @@ int Command::Study(const StudyRequest& r) {
   bool written = true;
   try {
     result = RunStudy(*design, factory, options, [&](const CaseRow& row) {
-      if (out.is_open()) {
+      if (out) {
         line.clear();
         AppendRow(line, row);
-        out << line;
-        if (!out) throw std::runtime_error(r.out);
+        if (!out->Append(line)) throw std::runtime_error(r.out);
       }
       if (table) table->Row(row);
       if (!r.chart.empty()) chart.Add(row);
@@ -311,21 +326,17 @@ int Command::Study(const StudyRequest& r) {
   sigaction(SIGINT, &previous, nullptr);
   gStopRequest = nullptr;
   if (terminal) std::fprintf(stderr, "\n");
-  if (out.is_open()) out.close();
-  if (!written || (!r.out.empty() && !out)) return FileError(r.out);
+  if (out) {
+    const FileWriteResult committed = written ? out->Commit() : out->status();
+    if (!committed.ok) return FileError(committed);
+  }
 
   PrintSummary(stdout, result.summary, language_);
   if (result.cancelled) {
-    std::fprintf(stderr, "zarv-run: %s %llu %s %llu%s\n",
-                 StudyTexts{"остановлено после", "angehalten nach", "stopped after"}.In(language_),
-                 static_cast<unsigned long long>(result.casesDone),
-                 StudyTexts{"из", "von", "of"}.In(language_),
+    std::fprintf(stderr, "zarv-run: %s %llu %s %llu%s\n", kStoppedAfter.in(language_),
+                 static_cast<unsigned long long>(result.casesDone), kOf.in(language_),
                  static_cast<unsigned long long>(result.casesInShard),
-                 r.out.empty() ? ""
-                               : (std::string(StudyTexts{"; готовые строки сохранены в ",
-                                                          "; die fertigen Zeilen stehen in ",
-                                                          "; the rows done are kept in "}
-                                                  .In(language_)) + r.out).c_str());
+                 r.out.empty() ? "" : (Words(kRowsKept) + r.out).c_str());
     return kExitInterrupted;
   }
   if (!r.chart.empty()) {
@@ -336,10 +347,8 @@ int Command::Study(const StudyRequest& r) {
     }
     int qtArgc = 1;
     QGuiApplication app(qtArgc, &argv0_);
-    std::string chartError;
-    if (!WriteStudyChart(chart, r.chart, chartError)) {
-      std::fprintf(stderr, "zarv-run: %s\n", chartError.c_str());
-      return kExitFile;
+    if (const FileWriteResult drawn = WriteStudyChart(chart, r.chart); !drawn.ok) {
+      return FileError(drawn);
     }
   }
   return kExitOk;
@@ -355,12 +364,12 @@ bool IsStudyCommand(std::span<const std::string_view> args) {
 }
 
 int RunStudyCommand(std::span<const std::string_view> args, char* argv0) {
-  int language = static_cast<int>(Language::English);
+  Language language = Language::English;
   for (std::size_t i = 0; i + 1 < args.size(); ++i) {
     if (args[i] != "--lang") continue;
-    if (args[i + 1] == "ru") language = static_cast<int>(Language::Russian);
-    else if (args[i + 1] == "de") language = static_cast<int>(Language::German);
-    else if (args[i + 1] == "en") language = static_cast<int>(Language::English);
+    if (args[i + 1] == "ru") language = Language::Russian;
+    else if (args[i + 1] == "de") language = Language::German;
+    else if (args[i + 1] == "en") language = Language::English;
     else return UsageError("--lang ru|de|en");
   }
   return Command(language, argv0).Run(args);

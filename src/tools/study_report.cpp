@@ -1,23 +1,19 @@
 #include "tools/study_report.h"
 
+#include <array>
 #include <cmath>
 
-#include "charts/study_chart.h"
-#include "trajectory/input_check.h"
+#include "texts/study_texts.h"
 #include "trajectory/number_format.h"
 
-#include "texts/language.h"
-
 namespace zarv {
-
-const char* StudyTexts::In(int language) const {
-  return LanguageText{ru, de, en}.in(static_cast<Language>(language));
-}
-
 namespace {
 
+static_assert(kStudyOutcomeCaptions == kOutcomeColumns && kStudyOutcomeKindTexts == kOutcomeKinds,
+              "a caption for every outcome column and kind");
+
 // Indexed by StudyProblem.
-constexpr StudyTexts kProblems[] = {
+constexpr std::array<LanguageText, 16> kProblems{{
     {"нет '=' в", "kein '=' in", "no '=' in"},
     {"нет имени ввода в", "kein Eingabename in", "no input name in"},
     {"не число", "keine Zahl", "not a number"},
@@ -39,14 +35,9 @@ constexpr StudyTexts kProblems[] = {
      "case numbers do not grow"},
     {"вариант встречается дважды", "Fall doppelt", "case appears twice"},
     {"не удалось прочитать", "kann nicht lesen", "cannot read"},
-};
-
-constexpr StudyTexts kKinds[kOutcomeKinds] = {
-    {"земля", "Boden", "ground"},
-    {"конец времени", "Zeitende", "end time"},
-    {"расходимость", "divergiert", "diverged"},
-    {"отклонено", "abgelehnt", "rejected"},
-};
+}};
+static_assert(kProblems.size() == static_cast<std::size_t>(StudyProblem::CannotRead) + 1,
+              "every study problem has its wording");
 
 // Pads UTF-8 text to a width in characters, not bytes.
 std::string Pad(const std::string& text, std::size_t width) {
@@ -60,45 +51,48 @@ std::string Pad(const std::string& text, std::size_t width) {
 const char* const kOutcomeKeys[kOutcomeColumns] = {
     "flight-time", "range", "peak-altitude", "peak-speed", "peak-nx", "peak-q", "final-speed"};
 
-std::string DescribeStudyError(const StudyError& error, int language) {
-  return std::string(kProblems[static_cast<int>(error.problem)].In(language)) + " '" +
+std::string DescribeStudyError(const StudyError& error, Language language) {
+  return std::string(kProblems[static_cast<std::size_t>(error.problem)].in(language)) + " '" +
          error.text + "'";
 }
 
-void PrintSummary(std::FILE* out, const StudySummary& s, int language) {
-  std::string counts = StudyTexts{"вариантов", "Fälle", "cases"}.In(language);
+void PrintSummary(std::FILE* out, const StudySummary& s, Language language) {
+  std::string counts = LanguageText{"вариантов", "Fälle", "cases"}.in(language);
   counts += "  " + std::to_string(s.cases()) + ":";
   for (int k = 0; k < kOutcomeKinds; ++k) {
-    counts += std::string(k == 0 ? " " : ", ") + kKinds[k].In(language) + " " +
+    counts += std::string(k == 0 ? " " : ", ") + StudyOutcomeKindText(k).in(language) + " " +
               std::to_string(s.counts[static_cast<std::size_t>(k)]);
   }
   std::fprintf(out, "%s\n", counts.c_str());
   if (s.counts[0] + s.counts[1] == 0) return;
 
   constexpr std::size_t kNameWidth = 28, kWidth = 13;
-  const StudyTexts headings[] = {{"среднее", "Mittel", "mean"}, {"СКО", "Std.abw.", "sd"},
+  const LanguageText headings[] = {{"среднее", "Mittel", "mean"}, {"СКО", "Std.abw.", "sd"},
                                  {"мин", "Min", "min"},         {"5 %", "5 %", "5 %"},
                                  {"50 %", "50 %", "50 %"},      {"95 %", "95 %", "95 %"},
                                  {"макс", "Max", "max"}};
   std::string line = Pad("", kNameWidth);
-  for (const StudyTexts& h : headings) line += Pad(h.In(language), kWidth);
+  for (const LanguageText& h : headings) line += Pad(h.in(language), kWidth);
   std::fprintf(out, "%s\n", line.c_str());
   for (int c = 0; c < kOutcomeColumns; ++c) {
     const ColumnStats& st = s.columns[static_cast<std::size_t>(c)];
-    line = Pad(StudyOutcomeCaption(c, language), kNameWidth);
+    line = Pad(StudyOutcomeCaption(c).in(language), kNameWidth);
     for (double v : {st.mean, st.sd, st.min, st.p5, st.p50, st.p95, st.max}) {
       line += Pad(FormatGeneral(v, 6), kWidth);
     }
     std::fprintf(out, "%s\n", line.c_str());
   }
   std::fprintf(out, "%s\n",
-               StudyTexts{"(по завершенным вариантам; СКО с делителем n-1; процентили — линейная "
-                          "интерполяция между порядковыми статистиками)",
-                          "(über die beendeten Fälle; Std.abw. mit Divisor n-1; Perzentile linear "
-                          "zwischen den Ranggrößen interpoliert)",
-                          "(over the finished cases; sd with divisor n-1; percentiles interpolate "
-                          "linearly between order statistics)"}
-                   .In(language));
+               LanguageText{"(по завершенным вариантам; СКО с делителем n-1; процентили — линейная "
+                            "интерполяция между порядковыми статистиками, точная до 65536 вариантов, "
+                            "далее с точностью 0,1 %)",
+                            "(über die beendeten Fälle; Std.abw. mit Divisor n-1; Perzentile linear "
+                            "zwischen den Ranggrößen interpoliert, exakt bis 65536 Fälle, darüber auf "
+                            "0,1 % genau)",
+                            "(over the finished cases; sd with divisor n-1; percentiles interpolate "
+                            "linearly between order statistics, exact up to 65536 cases, within "
+                            "0.1 % beyond)"}
+                   .in(language));
 }
 
 SweepTablePrinter::SweepTablePrinter(std::FILE* out, std::vector<std::string> inputs)
@@ -120,7 +114,7 @@ void SweepTablePrinter::Row(const CaseRow& row) {
   std::fprintf(out_, "%s\n", line.c_str());
 }
 
-void PrintProgress(std::FILE* out, const StudyProgress& p, int language) {
+void PrintProgress(std::FILE* out, const StudyProgress& p, Language language) {
   constexpr int kBar = 30;
   const double share = p.total > 0 ? static_cast<double>(p.done) / static_cast<double>(p.total) : 1.0;
   const int filled = static_cast<int>(share * kBar);
@@ -129,8 +123,8 @@ void PrintProgress(std::FILE* out, const StudyProgress& p, int language) {
   std::fprintf(out, "\r[%s] %llu/%llu  %s %s  %s %s s   ", bar.c_str(),
                static_cast<unsigned long long>(p.done), static_cast<unsigned long long>(p.total),
                FormatGeneral(std::round(p.rate), 6).c_str(),
-               StudyTexts{"вар./с", "Fälle/s", "cases/s"}.In(language),
-               StudyTexts{"осталось", "Rest", "left"}.In(language),
+               LanguageText{"вар./с", "Fälle/s", "cases/s"}.in(language),
+               LanguageText{"осталось", "Rest", "left"}.in(language),
                FormatGeneral(std::ceil(p.secondsLeft), 6).c_str());
   std::fflush(out);
 }

@@ -6,25 +6,18 @@
 
 #include "study/study_problem.h"
 #include "study/study_runner.h"
+#include "texts/language.h"
 
 namespace zarv {
 
-// A text of the batch runner in its three languages.
-struct StudyTexts {
-  const char* ru;
-  const char* de;
-  const char* en;
-  const char* In(int language) const;
-};
-
 // The message for a refused study text or table.
-std::string DescribeStudyError(const StudyError& error, int language);
+std::string DescribeStudyError(const StudyError& error, Language language);
 
 // The keys --outcomes takes, in column order.
 extern const char* const kOutcomeKeys[kOutcomeColumns];
 
 // Counts per outcome kind and the statistics of each outcome column.
-void PrintSummary(std::FILE* out, const StudySummary& summary, int language);
+void PrintSummary(std::FILE* out, const StudySummary& summary, Language language);
 
 // The sweep table on stdout, row by row as the study hands them out.
 class SweepTablePrinter {
@@ -37,6 +30,6 @@ class SweepTablePrinter {
 };
 
 // A progress bar on a terminal: cases done, rate, time left.
-void PrintProgress(std::FILE* out, const StudyProgress& p, int language);
+void PrintProgress(std::FILE* out, const StudyProgress& p, Language language);
 
 }  // namespace zarv

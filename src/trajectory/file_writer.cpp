@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -113,8 +114,11 @@ void SyncFolder(const fs::path& folder) {
   ::close(fd);
 }
 
-// Writes a uniquely named file beside `final` and renames it over `final`.
-FileWriteResult Replace(const fs::path& path, const fs::path& final, std::string_view content) {
+// A uniquely named temporary beside `final` that takes the old file's owner and mode;
+// `fd` is -1 and the result says why when it cannot be made.
+FileWriteResult OpenTemporary(const fs::path& path, const fs::path& final, int& fd,
+                              fs::path& temporary) {
+  fd = -1;
   struct stat old;
   const bool exists = ::lstat(final.c_str(), &old) == 0;
   if (!exists && errno != ENOENT) return Failed(path, errno);
@@ -123,8 +127,6 @@ FileWriteResult Replace(const fs::path& path, const fs::path& final, std::string
 
   std::random_device device;
   std::mt19937_64 random((static_cast<std::uint64_t>(device()) << 32) ^ device());
-  fs::path temporary;
-  int fd = -1;
   for (int attempt = 0; attempt < kTemporaryAttempts && fd < 0; ++attempt) {
     temporary = TemporaryBeside(final, random);
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -132,15 +134,25 @@ FileWriteResult Replace(const fs::path& path, const fs::path& final, std::string
   }
   if (fd < 0) return Failed(path, EEXIST);
 
-  int error = 0;
   if (exists) {
     // Owner first: changing it clears set-id bits that the mode then restores.
     if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
       [[maybe_unused]] const int owned = ::fchown(fd, old.st_uid, old.st_gid);
     }
-    if (::fchmod(fd, old.st_mode & 07777) != 0) error = errno;
+    if (::fchmod(fd, old.st_mode & 07777) != 0) {
+      const int error = errno;
+      ::close(fd);
+      ::unlink(temporary.c_str());
+      fd = -1;
+      return Failed(path, error);
+    }
   }
-  if (error == 0) error = WriteAll(fd, content);
+  return FileWriteResult{true, path, {}};
+}
+
+// Syncs, closes and renames the temporary over `final`; removes it on any failure.
+FileWriteResult CommitTemporary(const fs::path& path, const fs::path& final, int fd,
+                                const fs::path& temporary, int error) {
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0 && errno != EINTR) error = errno;
   if (error == 0 && ::rename(temporary.c_str(), final.c_str()) != 0) error = errno;
@@ -150,6 +162,15 @@ FileWriteResult Replace(const fs::path& path, const fs::path& final, std::string
   }
   SyncFolder(final.parent_path());
   return FileWriteResult{true, path, {}};
+}
+
+// Writes a uniquely named file beside `final` and renames it over `final`.
+FileWriteResult Replace(const fs::path& path, const fs::path& final, std::string_view content) {
+  int fd = -1;
+  fs::path temporary;
+  FileWriteResult opened = OpenTemporary(path, final, fd, temporary);
+  if (!opened.ok) return opened;
+  return CommitTemporary(path, final, fd, temporary, WriteAll(fd, content));
 }
 
 // Devices, FIFOs and sockets: opened as they are, never created or truncated.
@@ -201,6 +222,104 @@ FileWriteResult WriteWholeFile(const fs::path& path, std::string_view content) {
   fs::path final;
   if (const int error = FollowLinks(path, final)) return Failed(path, error);
   return Replace(path, final, content);
+}
+
+StreamingFile::StreamingFile(const fs::path& path) { Open(path); }
+
+void StreamingFile::Open(const fs::path& path) {
+  status_ = FileWriteResult{true, path, {}};
+  if (path.empty()) return Fail(ENOENT);
+  fd_ = DescriptorNamed(path);
+  if (fd_ >= 0) {
+    mode_ = Mode::kDescriptor;
+    return;
+  }
+  struct stat st;
+  if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    if (S_ISDIR(st.st_mode)) return Fail(EISDIR);
+    if (S_ISBLK(st.st_mode)) {
+      status_ = FileWriteResult{false, path, "block device, not written"};
+      return;
+    }
+    mode_ = Mode::kThrough;
+    fd_ = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0) return Fail(errno);
+    if (::fstat(fd_, &st) != 0) return Fail(errno);
+    if (S_ISREG(st.st_mode) || S_ISDIR(st.st_mode)) return Fail(EBUSY);  // swapped
+    return;
+  }
+  mode_ = Mode::kReplace;
+  if (const int error = FollowLinks(path, final_)) return Fail(error);
+  status_ = OpenTemporary(path, final_, fd_, temporary_);
+}
+
+StreamingFile::~StreamingFile() {
+  if (!done_) Close();
+}
+
+void StreamingFile::Fail(int error) {
+  status_ = Failed(status_.path, error);
+}
+
+// Abandons the file: a temporary goes, a device or descriptor keeps what it got.
+void StreamingFile::Close() {
+  done_ = true;
+  buffer_.clear();
+  if (fd_ < 0) return;
+  if (mode_ != Mode::kDescriptor) ::close(fd_);
+  if (mode_ == Mode::kReplace) ::unlink(temporary_.c_str());
+  fd_ = -1;
+}
+
+bool StreamingFile::Flush() {
+  if (buffer_.empty()) return true;
+  if (mode_ == Mode::kDescriptor) {
+    // What the program printed before must come out before the file's bytes.
+    std::FILE* stream = fd_ == STDOUT_FILENO ? stdout : fd_ == STDERR_FILENO ? stderr : nullptr;
+    if (stream != nullptr && std::fflush(stream) != 0) {
+      Fail(errno);
+      return false;
+    }
+  }
+  const int error = WriteAll(fd_, buffer_);
+  buffer_.clear();
+  if (error != 0) Fail(error);
+  return error == 0;
+}
+
+bool StreamingFile::Append(std::string_view chunk) {
+  if (done_) Fail(EBADF);
+  if (!status_.ok) return false;
+  if (buffer_.size() + chunk.size() > kStreamBuffer && !Flush()) return false;
+  buffer_.append(chunk);
+  return buffer_.size() < kStreamBuffer || Flush();
+}
+
+FileWriteResult StreamingFile::Commit() {
+  if (done_) Fail(EBADF);
+  if (status_.ok) Flush();
+  if (!status_.ok) {
+    Close();
+    return status_;
+  }
+  done_ = true;
+  const int fd = std::exchange(fd_, -1);
+  switch (mode_) {
+    case Mode::kDescriptor: {
+      struct stat st;
+      if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::fsync(fd) != 0 && errno != EINVAL) {
+        Fail(errno);
+      }
+      break;
+    }
+    case Mode::kThrough:
+      if (::close(fd) != 0 && errno != EINTR) Fail(errno);
+      break;
+    case Mode::kReplace:
+      status_ = CommitTemporary(status_.path, final_, fd, temporary_, 0);
+      break;
+  }
+  return status_;
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {

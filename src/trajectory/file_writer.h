@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,6 +24,44 @@ struct FileWriteResult {
 // - A character device, FIFO or socket is written through as it is, never replaced.
 // Every write, sync and close is checked; a failure comes back with the system's reason.
 FileWriteResult WriteWholeFile(const std::filesystem::path& path, std::string_view content);
+
+// A file written piece by piece, as rows come, with the rules of WriteWholeFile: a regular
+// file (or a new name) is written to a uniquely named temporary beside it that Commit syncs
+// and renames over it, so readers see the previous file until then; standard output, the
+// other descriptor names and devices are written through as the pieces come. Destroyed
+// without Commit, or after a failed Append, the temporary is removed and the previous file
+// is left as it was. Pieces are gathered up to kStreamBuffer bytes before each write.
+class StreamingFile {
+ public:
+  static constexpr std::size_t kStreamBuffer = 1 << 16;  // bytes
+
+  explicit StreamingFile(const std::filesystem::path& path);
+  ~StreamingFile();
+  StreamingFile(const StreamingFile&) = delete;
+  StreamingFile& operator=(const StreamingFile&) = delete;
+
+  // False once opening or a write has failed; status() then says why.
+  bool ok() const { return status_.ok; }
+  const FileWriteResult& status() const { return status_; }
+
+  bool Append(std::string_view chunk);
+  // Writes what is gathered and makes the file whole; once only.
+  FileWriteResult Commit();
+
+ private:
+  enum class Mode { kDescriptor, kThrough, kReplace };
+  void Open(const std::filesystem::path& path);
+  bool Flush();
+  void Fail(int error);
+  void Close();
+
+  Mode mode_ = Mode::kReplace;
+  std::filesystem::path final_, temporary_;
+  int fd_ = -1;
+  bool done_ = false;
+  std::string buffer_;
+  FileWriteResult status_;
+};
 
 // True when `a` and `b` name the same file, following symlinks; a name that does not exist
 // yet is compared by its folder and file name (so "out/x" and "out/../out/x" match before

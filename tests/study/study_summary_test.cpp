@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -81,6 +83,44 @@ TEST(Summary, MissingNumbersAndEmptyStudies) {
   EXPECT_EQ(s.columns[0].sd, 0.0);
   EXPECT_EQ(s.columns[2].count, 0u);
   EXPECT_EQ(SummaryBuilder().Finish().columns[0].count, 0u);
+}
+
+// Past kExactValues values a column's percentiles come from the sketch: each must stay
+// within the relative accuracy of the larger of the two order statistics it lies between.
+TEST(Summary, LongStudiesKeepPercentilesWithinTheBound) {
+  struct Case {
+    const char* what;
+    std::function<double(int)> value;  // of case i, scrambled order
+  };
+  const Case cases[] = {
+      {"positive, narrow", [](int i) { return 1000.0 + (i * 7919 % 100003) / 100.0; }},
+      {"both signs and zeros", [](int i) { return i % 11 == 0 ? 0.0 : std::sin(i * 0.37) * 500.0; }},
+      {"six decades", [](int i) { return std::pow(10.0, -3.0 + 6.0 * (i * 7919 % 100003) / 100003.0); }},
+      {"one value", [](int) { return 42.0; }},
+  };
+  constexpr int kCases = static_cast<int>(3 * kExactValues + 17);
+  for (const Case& c : cases) {
+    SummaryBuilder b;
+    std::vector<double> values;
+    for (int i = 0; i < kCases; ++i) {
+      values.push_back(c.value(i));
+      b.Add(Finished(OutcomeKind::Ground, values.back()));
+    }
+    const ColumnStats st = b.Finish().columns[0];
+    std::sort(values.begin(), values.end());
+    double sum = 0.0;
+    for (double v : values) sum += v;
+    EXPECT_EQ(st.count, values.size()) << c.what;
+    EXPECT_EQ(st.min, values.front()) << c.what;
+    EXPECT_EQ(st.max, values.back()) << c.what;
+    EXPECT_NEAR(st.mean, sum / kCases, 1e-9 * std::abs(values.back())) << c.what;
+    for (const auto& [p, got] : {std::pair{0.05, st.p5}, {0.5, st.p50}, {0.95, st.p95}}) {
+      const auto lo = static_cast<std::size_t>(std::floor((kCases - 1) * p));
+      const double bound = QuantileSketch::kRelativeAccuracy * 1.000001 *
+                           std::max(std::abs(values[lo]), std::abs(values[lo + 1]));
+      EXPECT_NEAR(got, Percentile(values, p), bound) << c.what << ", p = " << p;
+    }
+  }
 }
 
 }  // namespace

@@ -66,19 +66,27 @@ TEST_F(Study, SameTableForThreadsAndMergedShards) {
   // The merge prints the same summary as the whole study.
   EXPECT_EQ(merged.out.substr(merged.out.find("cases  30")),
             two.out.substr(two.out.find("cases  30")));
+  // The merged table replaces its target only when whole, so it may be one of the shards.
+  const Outcome inPlace = Tool(dir_, "--merge a.csv b.csv --out b.csv");
+  ASSERT_EQ(inPlace.status, 0) << inPlace.out;
+  EXPECT_EQ(ReadFile(dir_ / "b.csv"), one);
 }
 
-TEST_F(Study, SweepTableWithARejectedCase) {
-  const Outcome o = Tool(dir_, "--preset 1:0 --sweep dt0=0.01,-1 --sweep V0=100:300:3 --out s.csv");
+TEST_F(Study, SweepTableWithRejectedAndDivergedCases) {
+  const Outcome o = Tool(dir_, "--preset 1:0 --sweep dt0=0.01,-1 --sweep V0=100,300,1e160 --out s.csv");
   ASSERT_EQ(o.status, 0) << o.out;
   const std::string csv = ReadFile(dir_ / "s.csv");
   EXPECT_EQ(Lines(csv), 8u);
-  EXPECT_NE(csv.find("\n2,0.01,300,"), std::string::npos) << csv;
-  EXPECT_NE(csv.find("\n3,-1,100,,,,,,,,rejected,Invalid input dt0: the value must be greater than 0.\n"),
+  EXPECT_NE(csv.find("\n1,0.01,300,36.64"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\n2,0.01,1e+160,,,,,,,,diverged,\"diverged at t = 0.01 s: inputs out of range: "
+                     "V0 (velocity,Vo,m/s).\"\n"),
             std::string::npos) << csv;
-  EXPECT_NE(o.out.find("cases  6: ground 3, end time 0, diverged 0, rejected 3"), std::string::npos) << o.out;
+  EXPECT_NE(csv.find("\n3,-1,100,,,,,,,,rejected,\"Invalid input dt0 (step of integration, s): "
+                     "the value must be greater than 0.\"\n"),
+            std::string::npos) << csv;
+  EXPECT_NE(o.out.find("cases  6: ground 2, end time 0, diverged 1, rejected 3"), std::string::npos) << o.out;
   // The table on stdout too, one line per case.
-  EXPECT_NE(o.out.find("\n5       -1          300 "), std::string::npos) << o.out;
+  EXPECT_NE(o.out.find("\n5       -1          1e+160 "), std::string::npos) << o.out;
 }
 
 TEST_F(Study, RefusedRequestsSayWhy) {
@@ -96,7 +104,8 @@ TEST_F(Study, RefusedRequestsSayWhy) {
       {"--preset 1:0 --monte-carlo 5 --vary V0=normal:1 --shard 2/2", 2, "expected --shard I/N"},
       {"--preset 1:0 --sweep V0=1 --monte-carlo 5 --vary V0=normal:1", 2, "either --sweep or"},
       {"--sweep V0=1", 2, "--preset is missing"},
-      {"--preset 1:0 --sweep V0=1 --study-chart x.svg", 2, "PNG only for now"},
+      {"--preset 1:0 --sweep V0=1 --study-chart x.gif", 2, "written as .png, .svg or .pdf"},
+      {"--preset 1:0 --sweep V0=1 --study-chart s.png --out ./s.png", 2, "name the same file"},
       {"--preset 1:0 --sweep V0=1 --lang de --bogus", 2, "unbekanntes Argument '--bogus'"},
       {"--merge a.csv", 2, "--merge needs --out"},
       {"--merge missing.csv --out all.csv", 1, "cannot read"},
@@ -110,15 +119,28 @@ TEST_F(Study, RefusedRequestsSayWhy) {
   EXPECT_FALSE(fs::exists(dir_ / "all.csv")) << "a failed merge leaves no table";
 }
 
-TEST_F(Study, DrawsTheStudyCharts) {
-  const std::string mc = kDispersion;
-  ASSERT_EQ(Tool(dir_, mc + " --study-chart mc.png --lang ru").status, 0);
-  ASSERT_EQ(Tool(dir_, "--preset 1:0 --sweep V0=100:300:5 --study-chart s.png --outcomes range").status, 0);
-  for (const char* name : {"mc.png", "s.png"}) {
-    const std::string png = ReadFile(dir_ / name);
-    ASSERT_GT(png.size(), 1000u) << name;
-    EXPECT_EQ(png.substr(1, 3), "PNG") << name;
+TEST_F(Study, DrawsTheStudyChartsInEachFormat) {
+  struct Case {
+    const char* args;
+    const char* file;
+    const char* start;  // how a file of the format begins
+  };
+  const Case cases[] = {
+      {"--lang ru", "mc.png", "\x89PNG"},
+      {"", "mc.SVG", "<?xml"},
+      {"", "mc.pdf", "%PDF"},
+  };
+  for (const Case& c : cases) {
+    const Outcome o = Tool(dir_, std::string(kDispersion) + " --study-chart " + c.file + " " + c.args);
+    ASSERT_EQ(o.status, 0) << c.file << "\n" << o.out;
+    const std::string bytes = ReadFile(dir_ / c.file);
+    EXPECT_GT(bytes.size(), 1000u) << c.file;
+    EXPECT_EQ(bytes.rfind(c.start, 0), 0u) << c.file << " is no file of its format";
   }
+  EXPECT_NE(ReadFile(dir_ / "mc.SVG").find("<svg"), std::string::npos);
+  const Outcome sweep = Tool(dir_, "--preset 1:0 --sweep V0=100:300:5 --study-chart s.png --outcomes range");
+  ASSERT_EQ(sweep.status, 0) << sweep.out;
+  EXPECT_EQ(ReadFile(dir_ / "s.png").substr(1, 3), "PNG");
 }
 
 // Ctrl-C in the middle of a long study keeps a whole table of the rows done.
@@ -134,12 +156,20 @@ TEST_F(Study, InterruptKeepsTheRowsDone) {
           "V0=normal:5%", "--threads", "2", "--out", csv.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
-  // Wait until some rows are out, then interrupt.
+  // Rows go to a temporary beside the table until the study ends; wait until some are
+  // out, then interrupt.
+  const auto written = [&] {
+    std::error_code e;
+    for (const fs::directory_entry& f : fs::directory_iterator(dir_, e)) {
+      if (f.path().filename().string().starts_with(".long.csv.") && f.file_size(e) > 20000) return true;
+    }
+    return false;
+  };
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-  while (std::chrono::steady_clock::now() < deadline &&
-         (!fs::exists(csv) || fs::file_size(csv) < 20000)) {
+  while (std::chrono::steady_clock::now() < deadline && !written()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
+  EXPECT_FALSE(fs::exists(csv)) << "the table appeared before the study ended";
   kill(child, SIGINT);
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -161,6 +191,7 @@ TEST_F(Study, InterruptKeepsTheRowsDone) {
   }
   EXPECT_GT(expected, 100u);
   EXPECT_LT(expected, 10000000u);
+  EXPECT_EQ(fs::directory_iterator(dir_)->path().filename(), "long.csv") << "a temporary was left";
 }
 
 }  // namespace
