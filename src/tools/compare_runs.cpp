@@ -11,21 +11,21 @@
 namespace zarv {
 namespace {
 
-constexpr LanguageText kBadSpec = {"неверное сравнение", "ungültiger Vergleich",
+constexpr LanguageText kBadCompare = {"неверное сравнение", "ungültiger Vergleich",
                                    "invalid comparison"};
 constexpr LanguageText kTooMany = {"слишком много --compare (не более 6)",
                                    "zu viele --compare (höchstens 6)",
                                    "too many --compare (at most 6)"};
 
-int BadSpec(const std::string& spec, const std::string& why, Language language) {
-  return UsageError(std::string(kBadSpec.in(language)) + " '" + spec + "'" +
+int BadCompare(const std::string& request, const std::string& why, Language language) {
+  return UsageError(std::string(kBadCompare.in(language)) + " '" + request + "'" +
                     (why.empty() ? "" : ": " + why));
 }
 
 }  // namespace
 
-bool ParseCompareSpec(const std::string& text, CompareSpec& spec) {
-  spec = {};
+bool ParseCompareRequest(const std::string& text, CompareRequest& request) {
+  request = {};
   std::size_t start = 0;
   for (bool first = true;; first = false) {
     const std::size_t end = text.find(',', start);
@@ -33,11 +33,11 @@ bool ParseCompareSpec(const std::string& text, CompareSpec& spec) {
     if (first && part.find('=') == std::string::npos) {
       // Left out: the main run's preset.
       if (!part.empty() && part.find(':') == std::string::npos) return false;
-      spec.preset = part;
+      request.preset = part;
     } else if (part.find('=') == std::string::npos || part.front() == '=') {
       return false;
     } else {
-      spec.sets.push_back(part);
+      request.sets.push_back(part);
     }
     if (end == std::string::npos) return !text.empty();
     start = end + 1;
@@ -63,13 +63,13 @@ std::optional<int> RunComparisons(const RunOptions& options, const Calculation& 
     return UsageError(kTooMany.in(language));
   }
   for (const std::string& text : options.compares) {
-    CompareSpec spec;
-    if (!ParseCompareSpec(text, spec)) return BadSpec(text, "", language);
+    CompareRequest request;
+    if (!ParseCompareRequest(text, request)) return BadCompare(text, "", language);
     Calculation run;
     run.setEarthModel(main.earthModel());
     std::string label;
     RunInputs base;
-    if (spec.preset.empty()) {
+    if (request.preset.empty()) {
       run.inputs() = main.inputs();
       run.setVehicleClass(main.vehicleClass());
       base = main.inputs();
@@ -79,16 +79,16 @@ std::optional<int> RunComparisons(const RunOptions& options, const Calculation& 
     } else {
       Scenario record;
       int cls = 0, item = 0;
-      if (!LoadPreset(spec.preset, record, cls, item)) {
-        return BadSpec(text, "CLASS:ITEM (zarv-run --list)", language);
+      if (!LoadPreset(request.preset, record, cls, item)) {
+        return BadCompare(text, "CLASS:ITEM (zarv-run --list)", language);
       }
       run.Load(record);
       base = run.inputs();
       label = PresetLabel(cls, item);
     }
-    for (const std::string& set : spec.sets) {
+    for (const std::string& set : request.sets) {
       if (const std::string problem = ApplySet(set, run, language); !problem.empty()) {
-        return BadSpec(text, problem, language);
+        return BadCompare(text, problem, language);
       }
     }
     // Labelled before the run: a balloon's run rewrites its area.

@@ -10,14 +10,14 @@
 
 namespace zarv {
 
-// A --compare SPEC read: the preset it names (the main one when left out) and its sets.
-struct CompareSpec {
+// A --compare RUN read: the preset it names (the main one when left out) and its sets.
+struct CompareRequest {
   std::string preset;             // CLASS:ITEM, empty: the main run's inputs
   std::vector<std::string> sets;  // NAME=VALUE
 };
 
-// False for a SPEC that is not [CLASS:ITEM][,NAME=VALUE...].
-bool ParseCompareSpec(const std::string& text, CompareSpec& spec);
+// False for a RUN that is not [CLASS:ITEM][,NAME=VALUE...].
+bool ParseCompareRequest(const std::string& text, CompareRequest& request);
 
 // "<preset text>, NAME = value..." for the inputs that differ from `base`.
 std::string RunLabel(const std::string& presetText, const RunInputs& inputs, const RunInputs& base);

@@ -12,12 +12,12 @@ constexpr const char* kUsage =
     "usage: zarv-run --list\n"
     "       zarv-run --atmosphere H\n"
     "       zarv-run --preset CLASS:ITEM [--set NAME=VALUE]... [--dir DIR] [--csv FILE]\n"
-    "                [--chart NAME --png FILE [--xrange FROM:TO]]... [--compare SPEC]...\n"
+    "                [--chart NAME --png FILE [--xrange FROM:TO]]... [--compare RUN]...\n"
     "                [--earth flat|round] [--check-step [--tolerance PERCENT]] [--quiet]\n"
     "                [--lang ru|de|en]\n"
     "       zarv-run --validate [--lang ru|de|en]\n"
     "FILE - is standard output; a picture's format follows its extension (.png, .svg, .pdf).\n"
-    "SPEC is [CLASS:ITEM][,NAME=VALUE...]: a further run, the main preset when left out.\n"
+    "RUN is [CLASS:ITEM][,NAME=VALUE...]: a further run, the main preset when left out.\n"
     "Exit status: 0 done, 1 file not written, 2 usage or rejected input, 3 run diverged,\n"
     "4 step check or validation missed.\n";
 
@@ -35,7 +35,7 @@ constexpr const char* kHelp =
     "  --chart NAME               draw a chart: a chart button's name or default\n"
     "  --png FILE                 where the chart goes: .png, .svg or .pdf (- : PNG to stdout)\n"
     "  --xrange FROM:TO           draw the chart for that abscissa range\n"
-    "  --compare SPEC             draw a further run on every chart (repeatable)\n"
+    "  --compare RUN              draw a further run on every chart (repeatable)\n"
     "  --quiet                    no summary; model warnings still go to standard error\n"
     "  --check-step               compare the run at dt0 and dt0/2\n"
     "  --tolerance PERCENT        the step check's tolerance (default 1)\n"
