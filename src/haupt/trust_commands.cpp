@@ -33,12 +33,13 @@ constexpr PixelRect kBusyBar = {10, 26, 280, 20};      // px
 QString Text(const LanguageText& text, Language language) { return QString::fromUtf8(text.in(language)); }
 
 // A step check runs on a calculation of its own, so the window's stays untouched.
+}  // namespace
+
 struct StepCheckJob {
   Calculation calculation;
+  std::atomic<bool> cancel{false};  // the window is left: stop at the next poll
   std::variant<StepCheck, RunProblem> result = RunProblem{};
 };
-
-}  // namespace
 
 bool TrustCommands::Flight::operator==(const Flight& other) const {
   if (vehicleClass != other.vehicleClass || earth != other.earth) return false;
@@ -73,7 +74,10 @@ TrustCommands::TrustCommands(TForm2& window, Calculation& calculation, MessageSi
   AddCommands();
 }
 
-TrustCommands::~TrustCommands() = default;
+TrustCommands::~TrustCommands() {
+  // The worker is joined after this; a cancelled check ends within a few thousand steps.
+  if (job_) job_->cancel = true;
+}
 
 void TrustCommands::AddCommands() {
   ResultsMenu& menu = window_.results().commands();
@@ -101,7 +105,8 @@ void TrustCommands::CheckTheStep() {
       ->setText(Text(trust_text::kCheckingStep, window_.WindowLanguage));
   busy_->raise();
   busy_->show();
-  task_.Start([job] { job->result = CheckStep(job->calculation); },
+  job_ = job;
+  task_.Start([job] { job->result = CheckStep(job->calculation, kDefaultStepTolerance, &job->cancel); },
               [this, job, flight] { CheckEnded(flight, job->result); });
 }
 
@@ -143,6 +148,7 @@ void TrustCommands::RunDrawn(const RunInputs& inputs) {
 }
 
 void TrustCommands::WindowLeft() {
+  if (job_) job_->cancel = true;
   task_.Abandon();
   busy_->hide();
   if (view_) view_->close();

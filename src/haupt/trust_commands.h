@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -26,6 +27,7 @@ namespace zarv {
 class Calculation;
 class MessageSink;
 class ReportView;
+struct StepCheckJob;
 class TForm2;
 
 // The calculation window's commands that say how far a result can be trusted: the step
@@ -103,6 +105,7 @@ class TrustCommands : public QObject {
   std::optional<CheckedFlight> lastCheck_;
   std::vector<ModelWarning> warnings_;
   BackgroundTask task_;
+  std::shared_ptr<StepCheckJob> job_;  // the last check started, to cancel it
   QFrame* busy_;
   ReportView* view_ = nullptr;  // made on first use, a child of the window
 };

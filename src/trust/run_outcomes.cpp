@@ -10,9 +10,11 @@ RunOutcomes OutcomesOf(const Calculation& calculation) {
                      s.finalSpeed};
 }
 
-std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes) {
+std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes,
+                                         const std::atomic<bool>* cancel) {
   RunControl outcomesOnly;
   outcomesOnly.recordLog = false;
+  outcomesOnly.cancel = cancel;
   if (auto problem = calculation.Run(outcomesOnly)) return problem;
   outcomes = OutcomesOf(calculation);
   return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <optional>
 
 #include "scenario/calculation.h"
@@ -24,7 +25,9 @@ using RunProblem = RunFailure;
 // The outcomes of the calculation's last run.
 RunOutcomes OutcomesOf(const Calculation& calculation);
 
-// Runs the calculation for its outcomes only: the log is left as it was.
-std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes);
+// Runs the calculation for its outcomes only: the log is left as it was. A raised
+// `cancel` stops it as Cancelled.
+std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes,
+                                         const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace zarv

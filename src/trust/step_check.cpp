@@ -52,7 +52,8 @@ StepCheck CompareSteps(double step, const RunOutcomes& atStep, const RunOutcomes
   return check;
 }
 
-std::variant<StepCheck, RunProblem> CheckStep(const Calculation& calculation, double tolerance) {
+std::variant<StepCheck, RunProblem> CheckStep(const Calculation& calculation, double tolerance,
+                                              const std::atomic<bool>* cancel) {
   Calculation copy;
   copy.inputs() = calculation.inputs();
   copy.setVehicleClass(calculation.vehicleClass());
@@ -60,11 +61,11 @@ std::variant<StepCheck, RunProblem> CheckStep(const Calculation& calculation, do
   const double step = copy.inputs().dt0;
 
   RunOutcomes full, half;
-  if (auto problem = RunForOutcomes(copy, full)) return *problem;
+  if (auto problem = RunForOutcomes(copy, full, cancel)) return *problem;
   // The balloon's run rewrites S0 as its field shows it; the half-step run starts alike.
   copy.inputs() = calculation.inputs();
   copy.inputs().dt0 = step / 2.0;
-  if (auto problem = RunForOutcomes(copy, half)) return *problem;
+  if (auto problem = RunForOutcomes(copy, half, cancel)) return *problem;
   return CompareSteps(step, full, half, tolerance);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <optional>
 #include <variant>
 
@@ -44,9 +45,10 @@ struct StepCheck {
 
 // Runs the calculation's current inputs, class and Earth model at dt0 and at dt0 / 2 on a
 // copy; the calculation, its log and its summary are left as they are. `tolerance` is
-// relative (0.01 for 1 %).
+// relative (0.01 for 1 %). A raised `cancel` stops it as Cancelled.
 std::variant<StepCheck, RunProblem> CheckStep(const Calculation& calculation,
-                                              double tolerance = kDefaultStepTolerance);
+                                              double tolerance = kDefaultStepTolerance,
+                                              const std::atomic<bool>* cancel = nullptr);
 
 // The comparison alone, for two sets of outcomes already at hand.
 StepCheck CompareSteps(double step, const RunOutcomes& atStep, const RunOutcomes& atHalfStep,

@@ -8,6 +8,7 @@
 #include <string>
 
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMenu>
@@ -116,6 +117,23 @@ TEST_F(TrustTest, StepCheckReportsInTheWindowLanguageAndLeavesTheRunAlone) {
     EXPECT_TRUE(window_->chartShown());
     window_->Button5Click();
   }
+}
+
+TEST_F(TrustTest, LeavingTheWindowStopsARunningStepCheck) {
+  Open(vc::Rocket, 0, kEnglish);
+  SetField("edTk", "300");      // s: the whole flight, within the step limit
+  SetField("eddt0", "0.00002");  // s: a check of several seconds
+  Choose("Check the step");
+  ASSERT_TRUE(window_->trust().checking());
+  QElapsedTimer clock;
+  clock.start();
+  window_->Button5Click();
+  const QDeadlineTimer deadline(1000);
+  while (window_->trust().checking() && !deadline.hasExpired()) QTest::qWait(5);
+  EXPECT_FALSE(window_->trust().checking()) << "MAIN waits for the whole check";
+  EXPECT_LT(clock.elapsed(), 1000);
+  EXPECT_TRUE(report_.empty()) << "a check left behind shows nothing";
+  EXPECT_TRUE(sink_.messages.empty()) << sink_.messages.front();
 }
 
 TEST_F(TrustTest, StepCheckRefusesAFieldWithoutANumberAsStartDoes) {
