@@ -64,6 +64,8 @@ ChartReadout Read(const ChartView& view, const ChartScales& s, double abscissa) 
   readout.x = s.PixelX(abscissa);
   readout.inside = readout.x >= s.layout.left && readout.x <= s.layout.left + s.layout.plotWidth;
   readout.plotBottom = kChartBottom;
+  readout.plotLeft = s.layout.left;
+  readout.plotRight = s.layout.left + s.layout.plotWidth;
   readout.plotTop = s.layout.zeroLine - 7 * ChartRound(s.layout.above / 7.0);
   if (const char* caption = AbscissaCaption(s.AbscissaRow(), units, language)) {
     readout.abscissaCaption = QString::fromUtf8(caption);
@@ -133,9 +135,15 @@ void PaintReadout(QPainter& painter, const ChartReadout& readout, const QLocale&
   const int height = 2 * kPad + lines * line;
 
   const QSize picture(painter.device()->width(), painter.device()->height());
-  int left = readout.x + kGap;
-  if (left + width > picture.width()) left = readout.x - kGap - width;
-  left = std::max(left, 0);
+  // Beside the line inside the plot, on the side with room; the axes' numbers stay
+  // readable. A box wider than the room on both sides stays inside the plot over the line.
+  const int roomRight = readout.plotRight - readout.x - kGap;
+  const int roomLeft = readout.x - kGap - readout.plotLeft;
+  int left = roomRight >= width || roomRight >= roomLeft ? readout.x + kGap : readout.x - kGap - width;
+  if (width <= readout.plotRight - readout.plotLeft) {
+    left = std::clamp(left, readout.plotLeft, readout.plotRight - width);
+  }
+  left = std::clamp(left, 0, std::max(picture.width() - width, 0));
   const int top = std::clamp(readout.plotTop + kPad, 0, std::max(picture.height() - height, 0));
 
   painter.save();

@@ -32,6 +32,7 @@ struct ChartReadout {
   bool inside = false;  // the pointer is over the plot
   int x = 0;            // pixel column of the pointer
   int plotTop = 0, plotBottom = 0;  // px, the vertical line's extent
+  int plotLeft = 0, plotRight = 0;  // px, where the box may go without covering the axes
   double abscissa = 0.0;
   QString abscissaCaption, abscissaUnit;
   std::vector<ReadoutRun> runs;
