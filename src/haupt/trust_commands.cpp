@@ -38,7 +38,7 @@ QString Text(const LanguageText& text, Language language) { return QString::from
 struct StepCheckJob {
   Calculation calculation;
   std::atomic<bool> cancel{false};  // the window is left: stop at the next poll
-  std::variant<StepCheck, RunProblem> result = RunProblem{};
+  std::variant<StepCheck, RunFailure> result = RunFailure{};
 };
 
 bool TrustCommands::Flight::operator==(const Flight& other) const {
@@ -111,10 +111,10 @@ void TrustCommands::CheckTheStep() {
 }
 
 void TrustCommands::CheckEnded(const Flight& flight,
-                               const std::variant<StepCheck, RunProblem>& result) {
+                               const std::variant<StepCheck, RunFailure>& result) {
   busy_->hide();
   const Language language = window_.WindowLanguage;
-  if (const auto* problem = std::get_if<RunProblem>(&result)) {
+  if (const auto* problem = std::get_if<RunFailure>(&result)) {
     const VehicleClass vehicleClass = flight.vehicleClass;
     const auto caption = [language, vehicleClass](std::string_view input) {
       return '"' + InputCaption(input, language, vehicleClass) + '"';

@@ -88,7 +88,7 @@ class TrustCommands : public QObject {
   };
 
   void AddCommands();
-  void CheckEnded(const Flight& flight, const std::variant<StepCheck, RunProblem>& result);
+  void CheckEnded(const Flight& flight, const std::variant<StepCheck, RunFailure>& result);
   void UpdateWarnings();
   // Called whenever the Extras caption has been set in the window language.
   void MarkExtras();

@@ -123,7 +123,7 @@ int RunPreset(const RunOptions& options, char** argv) {
   std::optional<StepCheck> check;
   if (options.checkStep) {
     auto result = CheckStep(calculation, tolerance);
-    if (auto* failure = std::get_if<RunProblem>(&result)) {
+    if (auto* failure = std::get_if<RunFailure>(&result)) {
       return ReportRunFailure(*failure, calculation, language, "--check-step");
     }
     check = std::get<StepCheck>(result);

@@ -8,7 +8,7 @@
 
 namespace zarv {
 
-int ReportRunFailure(const RunProblem& failure, const Calculation& calculation,
+int ReportRunFailure(const RunFailure& failure, const Calculation& calculation,
                      Language language, const std::string& context) {
   constexpr int kExitCancelled = 130;
   const VehicleClass cls = calculation.vehicleClass();

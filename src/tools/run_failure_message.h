@@ -11,7 +11,7 @@ namespace zarv {
 // Prints why a run gave nothing ("zarv-run: [context: ]message"), naming inputs with their
 // captions; returns the exit status (kExitUsage rejected, kExitDiverged diverged, 130
 // cancelled).
-int ReportRunFailure(const RunProblem& failure, const Calculation& calculation,
+int ReportRunFailure(const RunFailure& failure, const Calculation& calculation,
                      Language language, const std::string& context = {});
 
 }  // namespace zarv

@@ -10,7 +10,7 @@ RunOutcomes OutcomesOf(const Calculation& calculation) {
                      s.finalSpeed};
 }
 
-std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes,
+std::optional<RunFailure> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes,
                                          const std::atomic<bool>* cancel) {
   RunControl outcomesOnly;
   outcomesOnly.recordLog = false;

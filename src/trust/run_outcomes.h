@@ -19,15 +19,12 @@ struct RunOutcomes {
   double finalSpeed = 0.0;           // m/s
 };
 
-// Why a calculation gave no outcomes.
-using RunProblem = RunFailure;
-
 // The outcomes of the calculation's last run.
 RunOutcomes OutcomesOf(const Calculation& calculation);
 
 // Runs the calculation for its outcomes only: the log is left as it was. A raised
 // `cancel` stops it as Cancelled.
-std::optional<RunProblem> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes,
+std::optional<RunFailure> RunForOutcomes(Calculation& calculation, RunOutcomes& outcomes,
                                          const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace zarv

@@ -52,7 +52,7 @@ StepCheck CompareSteps(double step, const RunOutcomes& atStep, const RunOutcomes
   return check;
 }
 
-std::variant<StepCheck, RunProblem> CheckStep(const Calculation& calculation, double tolerance,
+std::variant<StepCheck, RunFailure> CheckStep(const Calculation& calculation, double tolerance,
                                               const std::atomic<bool>* cancel) {
   Calculation copy;
   copy.inputs() = calculation.inputs();

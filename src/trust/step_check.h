@@ -46,7 +46,7 @@ struct StepCheck {
 // Runs the calculation's current inputs, class and Earth model at dt0 and at dt0 / 2 on a
 // copy; the calculation, its log and its summary are left as they are. `tolerance` is
 // relative (0.01 for 1 %). A raised `cancel` stops it as Cancelled.
-std::variant<StepCheck, RunProblem> CheckStep(const Calculation& calculation,
+std::variant<StepCheck, RunFailure> CheckStep(const Calculation& calculation,
                                               double tolerance = kDefaultStepTolerance,
                                               const std::atomic<bool>* cancel = nullptr);
 
