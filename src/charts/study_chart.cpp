@@ -118,14 +118,20 @@ std::pair<double, double> Range(const std::vector<double>& v) {
   return {lo, hi};
 }
 
-void DrawSweepPanel(QPainter& p, QRect area, const StudyChartData& d, int column) {
-  const std::vector<double>& y = d.y[static_cast<std::size_t>(column)];
+// One outcome against the first varied input, framed and captioned.
+Panel OutcomeAgainstInput(QPainter& p, QRect area, const StudyChartData& d, int column) {
   const auto [x0, x1] = Range(d.x);
-  const auto [y0, y1] = Range(y);
+  const auto [y0, y1] = Range(d.y[static_cast<std::size_t>(column)]);
   Panel panel(p, area, NiceAxis(x0, x1), NiceAxis(y0, y1));
   panel.Frame(std::string(Caption(column, d.language)) + " " + kAgainst.in(d.language) +
                   " " + d.inputName,
               d.inputName);
+  return panel;
+}
+
+void DrawSweepPanel(QPainter& p, QRect area, const StudyChartData& d, int column) {
+  const std::vector<double>& y = d.y[static_cast<std::size_t>(column)];
+  Panel panel = OutcomeAgainstInput(p, area, d, column);
   p.setClipRect(panel.plot().adjusted(-4, -4, 4, 4));
   const std::uint64_t series = std::max<std::uint64_t>(d.series, 1);
   for (std::uint64_t s = 0; s < series; ++s) {
@@ -203,12 +209,7 @@ void DrawHistogram(QPainter& p, QRect area, const StudyChartData& d, int column)
 
 void DrawScatter(QPainter& p, QRect area, const StudyChartData& d, int column) {
   const std::vector<double>& y = d.y[static_cast<std::size_t>(column)];
-  const auto [x0, x1] = Range(d.x);
-  const auto [y0, y1] = Range(y);
-  Panel panel(p, area, NiceAxis(x0, x1), NiceAxis(y0, y1));
-  panel.Frame(std::string(Caption(column, d.language)) + " " + kAgainst.in(d.language) +
-                  " " + d.inputName,
-              d.inputName);
+  Panel panel = OutcomeAgainstInput(p, area, d, column);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0, 90, 180, 120));
   for (std::size_t i = 0; i < d.x.size(); ++i) {
