@@ -77,6 +77,17 @@ bool TakesValue(std::string_view a) {
 
 }  // namespace
 
+std::optional<int> ParseLanguage(std::span<const std::string_view> args, Language& language) {
+  for (std::size_t i = 0; i + 1 < args.size(); ++i) {
+    if (args[i] != "--lang") continue;
+    if (args[i + 1] == "ru") language = Language::Russian;
+    else if (args[i + 1] == "de") language = Language::German;
+    else if (args[i + 1] == "en") language = Language::English;
+    else return UsageError("--lang ru|de|en");
+  }
+  return std::nullopt;
+}
+
 int UsageError(const std::string& what) {
   std::fprintf(stderr, "zarv-run: %s\n%s", what.c_str(), kUsage);
   return kExitUsage;
@@ -96,13 +107,7 @@ bool ParseInt(std::string_view text, int& value) {
 
 std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOptions& options) {
   // The language comes first so that every later message uses it.
-  for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-    if (args[i] != "--lang") continue;
-    if (args[i + 1] == "ru") options.language = Language::Russian;
-    else if (args[i + 1] == "de") options.language = Language::German;
-    else if (args[i + 1] == "en") options.language = Language::English;
-    else return UsageError("--lang ru|de|en");
-  }
+  if (const auto status = ParseLanguage(args, options.language)) return status;
   const Language language = options.language;
 
   for (std::size_t i = 0; i < args.size(); ++i) {

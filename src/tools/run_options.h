@@ -46,6 +46,10 @@ struct RunOptions {
 // when they end the program here (--help, a usage error), after printing why.
 std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOptions& options);
 
+// The language of every message, from --lang (English without one). Returns the exit
+// status, after printing why, for a language that is none of ru, de, en.
+std::optional<int> ParseLanguage(std::span<const std::string_view> args, Language& language);
+
 // Prints "zarv-run: what" and the usage to standard error; returns kExitUsage.
 int UsageError(const std::string& what);
 

@@ -365,13 +365,7 @@ bool IsStudyCommand(std::span<const std::string_view> args) {
 
 int RunStudyCommand(std::span<const std::string_view> args, char* argv0) {
   Language language = Language::English;
-  for (std::size_t i = 0; i + 1 < args.size(); ++i) {
-    if (args[i] != "--lang") continue;
-    if (args[i + 1] == "ru") language = Language::Russian;
-    else if (args[i + 1] == "de") language = Language::German;
-    else if (args[i + 1] == "en") language = Language::English;
-    else return UsageError("--lang ru|de|en");
-  }
+  if (const auto status = ParseLanguage(args, language)) return *status;
   return Command(language, argv0).Run(args);
 }
 
