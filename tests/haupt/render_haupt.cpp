@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmap>
-#include <QTemporaryDir>
 
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
@@ -34,8 +33,6 @@ int main(int argc, char** argv) {
   const std::optional<QDir> found = program.Output(argc, argv);
   if (!found) return 2;
   const QDir& output = *found;
-  QTemporaryDir work;
-  QDir::setCurrent(work.path());
 
   zarv::testing::PrintingSink sink;
   int failures = 0;

@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTemporaryDir>
 
 #include "haupt/chart_results.h"
 #include "haupt/haupt.h"
@@ -28,12 +27,6 @@ void Mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button
   QCoreApplication::sendEvent(widget, &event);
 }
 
-bool Save(const QPixmap& shot, const QDir& output, const QString& name) {
-  if (shot.save(output.filePath(name))) return true;
-  std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
-  return false;
-}
-
 constexpr const char* kKeptSteps[] = {"0.005", "0.002", "0.001"};  // s, dt0 of the kept runs
 
 }  // namespace
@@ -43,8 +36,6 @@ int main(int argc, char** argv) {
   const std::optional<QDir> found = program.Output(argc, argv);
   if (!found) return 2;
   const QDir& output = *found;
-  QTemporaryDir work;
-  QDir::setCurrent(work.path());
 
   zarv::testing::PrintingSink sink;
   int failures = 0;
@@ -68,23 +59,23 @@ int main(int argc, char** argv) {
 
     Mouse(window.Image1, QEvent::MouseMove, QPoint(420, 250));
     QCoreApplication::processEvents();
-    failures += !Save(window.grab(), output, QStringLiteral("results_kept_readout_%1.png").arg(suffix));
+    failures += !zarv::testing::SavePicture(window.grab(), output, QStringLiteral("results_kept_readout_%1.png").arg(suffix));
 
     Mouse(window.Image1, QEvent::MouseButtonPress, QPoint(300, 250), Qt::LeftButton);
     Mouse(window.Image1, QEvent::MouseMove, QPoint(420, 250), Qt::LeftButton);
     QCoreApplication::processEvents();
-    failures += !Save(window.Image1->grab(), output, QStringLiteral("results_drag_%1.png").arg(suffix));
+    failures += !zarv::testing::SavePicture(window.Image1->grab(), output, QStringLiteral("results_drag_%1.png").arg(suffix));
     Mouse(window.Image1, QEvent::MouseButtonRelease, QPoint(420, 250), Qt::LeftButton);
     Mouse(window.Image1, QEvent::MouseMove, QPoint(560, 200));
     QCoreApplication::processEvents();
-    failures += !Save(window.Image1->grab(), output, QStringLiteral("results_zoomed_%1.png").arg(suffix));
+    failures += !zarv::testing::SavePicture(window.Image1->grab(), output, QStringLiteral("results_zoomed_%1.png").arg(suffix));
 
     window.ButtonExtrasClick();
     QCoreApplication::processEvents();
-    failures += !Save(window.results().extrasMenu()->grab(), output,
+    failures += !zarv::testing::SavePicture(window.results().extrasMenu()->grab(), output,
                       QStringLiteral("results_menu_%1.png").arg(suffix));
     window.results().extrasMenu()->hide();
-    failures += !Save(window.grab(QRect(410, 0, 490, 140)), output,
+    failures += !zarv::testing::SavePicture(window.grab(QRect(410, 0, 490, 140)), output,
                       QStringLiteral("results_button_%1.png").arg(suffix));
 
     const QString saved = output.filePath(QStringLiteral("results_saved_%1").arg(suffix));

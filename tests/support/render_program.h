@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPixmap>
 #include <QString>
+#include <QTemporaryDir>
 
 #include "haupt/message_sink.h"
 
@@ -13,10 +15,13 @@ namespace zarv::testing {
 
 inline constexpr const char* kLanguageNames[] = {"", "ru", "de", "en"};  // by record code
 
-// A program that renders windows to PNG files: offscreen unless a platform is named.
+// A program that renders windows to PNG files: offscreen unless a platform is named, its
+// runs writing their result files into a temporary working folder.
 class RenderProgram {
  public:
-  RenderProgram(int& argc, char** argv) : app_(OffscreenUnlessNamed(argc), argv) {}
+  RenderProgram(int& argc, char** argv) : app_(OffscreenUnlessNamed(argc), argv) {
+    QDir::setCurrent(work_.path());
+  }
 
   // The output folder, the only argument, made when missing; nothing after the usage.
   std::optional<QDir> Output(int argc, char** argv) const {
@@ -35,7 +40,15 @@ class RenderProgram {
     return argc;
   }
   QApplication app_;
+  QTemporaryDir work_;
 };
+
+// Saves one picture into the output folder; false, saying so, when it cannot.
+inline bool SavePicture(const QPixmap& shot, const QDir& output, const QString& name) {
+  if (shot.save(output.filePath(name))) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(output.filePath(name)));
+  return false;
+}
 
 // Messages of a render go to standard error, never into a box.
 class PrintingSink : public MessageSink {
