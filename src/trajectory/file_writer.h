@@ -44,6 +44,8 @@ class StreamingFile {
   // False once opening or a write has failed; status() then says why.
   bool ok() const { return status_.ok; }
   const FileWriteResult& status() const { return status_; }
+  // True for a regular file (or a new name), replaced at Commit; false for a stream.
+  bool replacesFile() const { return mode_ == Mode::kReplace; }
 
   bool Append(std::string_view chunk);
   // Writes what is gathered and makes the file whole; once only.
