@@ -23,6 +23,8 @@ enum class StudyProblem {
   IndexOutOfOrder,      // a shard table whose case indices do not grow
   RepeatedIndex,        // the same case in two tables
   CannotRead,           // a table that cannot be opened
+  NotATable,            // a file without a study table's header (an empty one, say)
+  CutShort,             // a table whose last line has no end: the writer was cut off
 };
 
 struct StudyError {

@@ -24,6 +24,7 @@ void AppendField(std::string& out, std::string_view text) {
 }
 
 constexpr std::size_t kTrailingColumns = kOutcomeColumns + 2;  // numbers, outcome, reason
+constexpr std::string_view kPartial = "# partial: ";
 
 }  // namespace
 
@@ -44,6 +45,24 @@ std::string TableHeader(const std::vector<std::string>& inputNames) {
 std::string TableHead(const StudyDesign& design) {
   return design.Describe() + "\n" + TableHeader(design.names());
 }
+
+std::uint64_t CasesOfDescription(std::string_view line) {
+  const std::size_t comma = line.find(", ");
+  if (!line.starts_with("# ") || comma == std::string_view::npos) return 0;
+  const char* start = line.data() + comma + 2;
+  std::uint64_t cases = 0;
+  const auto r = std::from_chars(start, line.data() + line.size(), cases);
+  if (r.ec != std::errc() || !std::string_view(r.ptr, line.data() + line.size() - r.ptr).starts_with(" cases")) {
+    return 0;
+  }
+  return cases;
+}
+
+std::string PartialMark(std::uint64_t rows, std::uint64_t cases) {
+  return std::string(kPartial) + std::to_string(rows) + " of " + std::to_string(cases) + " cases\n";
+}
+
+bool IsPartialMark(std::string_view line) { return line.starts_with(kPartial); }
 
 void AppendRow(std::string& out, const CaseRow& row) {
   out += std::to_string(row.index);

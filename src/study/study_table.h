@@ -22,6 +22,15 @@ struct CaseRow {
 std::string TableHead(const StudyDesign& design);
 std::string TableHeader(const std::vector<std::string>& inputNames);
 
+// The case count a description line ("# monte carlo, 30 cases, ...") states; 0 when the
+// line states none.
+std::uint64_t CasesOfDescription(std::string_view line);
+
+// The last line of a table that lacks cases it should hold (a study stopped before its
+// end, a merge of some of the shards): "# partial: 75 of 100 cases". Ends with a newline.
+std::string PartialMark(std::uint64_t rows, std::uint64_t cases);
+bool IsPartialMark(std::string_view line);
+
 // One CSV line: shortest round-trip numbers with '.', empty numbers for unfinished cases,
 // the reason quoted when it needs it. Ends with a newline.
 void AppendRow(std::string& out, const CaseRow& row);

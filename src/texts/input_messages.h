@@ -12,6 +12,9 @@ namespace zarv {
 // The wording of one input problem, without the input's name.
 const LanguageText& InputProblemText(InputProblem problem);
 
+// The wording of the error, with its allowed range when it has one.
+std::string InputErrorText(const InputError& error, Language language);
+
 // How a message names an input: the windows by its field's caption, zarv-run by its name
 // and caption; by default its name.
 using InputNamer = std::function<std::string(std::string_view input)>;

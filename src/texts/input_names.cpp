@@ -28,7 +28,7 @@ std::string DescribeRejectedInput(const InputError& error, Language language,
   for (const std::string& name : error.inputs) names += (names.empty() ? "" : ", ") + name;
   if (names.empty()) names = error.input;
   return std::string(kLead.in(language)) + " " + NamedInputs(names, language, vehicleClass) +
-         ": " + InputProblemText(error.problem).in(language) + ".";
+         ": " + InputErrorText(error, language) + ".";
 }
 
 }  // namespace zarv

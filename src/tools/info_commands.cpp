@@ -1,4 +1,3 @@
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -12,23 +11,31 @@
 
 namespace zarv {
 
-int ListPresets() {
+int ListPresets(const RunOptions& options) {
   for (const PresetList& list : PresetLists()) {
     for (std::size_t i = 0; i < list.items.size(); ++i) {
       if (list.items[i].text[0] == '\0') continue;
       std::printf("%d:%zu  %s\n", list.vehicleClass, i, list.items[i].text);
     }
   }
-  return kExitOk;
+  return CheckPrinted(options.language);
 }
 
 int PrintAtmosphere(const RunOptions& options) {
   constexpr LanguageText kInvalidAltitude = {"неверная высота", "ungültige Höhe",
                                              "invalid altitude"};
+  // Outside its table the atmosphere is an extrapolation, no air anyone measured.
+  constexpr LanguageText kTableRange = {"таблица атмосферы охватывает высоты от",
+                                        "die Atmosphärentabelle reicht von",
+                                        "the atmosphere table covers altitudes from"};
+  constexpr LanguageText kTo = {"до", "bis", "to"};
+  const Language language = options.language;
   double h = 0.0;
-  if (!ParseNumber(options.atmosphere, h) || !std::isfinite(h)) {
-    return UsageError(std::string(kInvalidAltitude.in(options.language)) + " '" +
-                      options.atmosphere + "'");
+  if (!ParseNumber(options.atmosphere, h) || !(h >= kAtmosphereTableFloor) ||
+      !(h <= kAtmosphereTableCeiling)) {
+    return UsageError(std::string(kInvalidAltitude.in(language)) + " '" + options.atmosphere +
+                      "': " + kTableRange.in(language) + " " + FormatGeneral(kAtmosphereTableFloor) +
+                      " " + kTo.in(language) + " " + FormatGeneral(kAtmosphereTableCeiling) + " m");
   }
   double temperature, pressure, speedOfSound, density, viscosity;
   StandardAtmosphere(h, temperature, pressure, speedOfSound, density, viscosity);
@@ -38,7 +45,7 @@ int PrintAtmosphere(const RunOptions& options) {
   std::printf("speed of sound  %s m/s\n", FormatGeneral(speedOfSound).c_str());
   std::printf("density         %s kg/m3\n", FormatGeneral(density).c_str());
   std::printf("viscosity       %s poise\n", FormatGeneral(viscosity).c_str());
-  return kExitOk;
+  return CheckPrinted(language);
 }
 
 int PrintValidation(const RunOptions& options) {

@@ -12,6 +12,7 @@ namespace {
 
 constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe",
                                         "unknown input"};
+constexpr LanguageText kInputs = {"вводы", "Eingaben", "inputs"};
 constexpr LanguageText kNotANumber = {"не число", "keine Zahl", "not a number"};
 
 }  // namespace
@@ -36,6 +37,13 @@ std::string PresetLabel(int cls, int item) {
   return label;
 }
 
+std::string UnknownInput(const std::string& name, Language language) {
+  std::string names;
+  for (const char* input : kRunInputNames) names += (names.empty() ? "" : ", ") + std::string(input);
+  return std::string(kUnknownInput.in(language)) + " '" + name + "' (" + kInputs.in(language) +
+         ": " + names + ")";
+}
+
 std::string ApplySet(const std::string& set, Calculation& calculation, Language language) {
   const std::size_t eq = set.find('=');
   const std::string name = set.substr(0, eq);
@@ -45,7 +53,7 @@ std::string ApplySet(const std::string& set, Calculation& calculation, Language 
   // The name is judged first: a wrong name is the message even when the value is no
   // number. The run does not go ahead after either message, so a NaN left behind is harmless.
   if (eq == std::string::npos || !calculation.Set(name, number ? value : NAN)) {
-    return std::string(kUnknownInput.in(language)) + " '" + name + "'";
+    return UnknownInput(name, language);
   }
   if (!number) {
     return std::string(kNotANumber.in(language)) + ": " +

@@ -14,6 +14,9 @@ bool LoadPreset(const std::string& preset, Scenario& record, int& cls, int& item
 // The preset line's text with its runs of blanks closed up, e.g. "Launcher V-2".
 std::string PresetLabel(int cls, int item);
 
+// "unknown input 'NAME' (inputs: H0, V0, ...)".
+std::string UnknownInput(const std::string& name, Language language);
+
 // NAME=VALUE into the calculation's inputs; the usage message when it cannot be, empty
 // when done.
 std::string ApplySet(const std::string& set, Calculation& calculation, Language language);

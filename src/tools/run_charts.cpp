@@ -1,14 +1,11 @@
 #include "tools/run_charts.h"
 
-#include <clocale>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-
-#include <QGuiApplication>
 
 #include "charts/chart_catalogue.h"
 #include "charts/chart_export.h"
+#include "tools/paint_session.h"
 
 namespace zarv {
 namespace {
@@ -16,6 +13,7 @@ namespace {
 constexpr LanguageText kNoPng = {"нет --png для", "kein --png für", "no --png for"};
 constexpr LanguageText kNoSuchChart = {"нет такого графика", "kein solches Diagramm",
                                        "no such chart"};
+constexpr LanguageText kCharts = {"графики", "Diagramme", "charts"};
 constexpr LanguageText kUnknownFormat = {"неизвестный формат рисунка (.png, .svg, .pdf)",
                                          "unbekanntes Bildformat (.png, .svg, .pdf)",
                                          "unknown picture format (.png, .svg, .pdf)"};
@@ -51,7 +49,10 @@ std::optional<int> CheckChartRequests(const RunOptions& options) {
       return UsageError(std::string(kNoPng.in(language)) + " --chart " + chart.name);
     }
     if (chart.name != "default" && FindChart(chart.name) == nullptr) {
-      return UsageError(std::string(kNoSuchChart.in(language)) + " '" + chart.name + "'");
+      std::string names = "default";
+      for (const ChartEntry& entry : ChartCatalogue()) names += std::string(", ") + entry.objectName;
+      return UsageError(std::string(kNoSuchChart.in(language)) + " '" + chart.name + "' (" +
+                        kCharts.in(language) + ": " + names + ")");
     }
     if (!FormatOf(chart.png)) return UsageError("'" + chart.png + "': " + kUnknownFormat.in(language));
     if (!chart.xrange.empty() && !ParseRange(chart.xrange)) {
@@ -62,17 +63,8 @@ std::optional<int> CheckChartRequests(const RunOptions& options) {
 }
 
 void RenderCharts(const RunOptions& options, const Calculation& main, const std::string& label,
-                  std::span<const KeptRun> kept, char** argv, std::vector<OutputFile>& files) {
-  // Charts need fonts and a paint device, not a screen.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-      std::getenv("WAYLAND_DISPLAY") == nullptr) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  }
-  int qtArgc = 1;
-  QGuiApplication app(qtArgc, argv);
-  // Qt takes the user's locale for the C library too; every number printed after this
-  // keeps the '.'.
-  std::setlocale(LC_NUMERIC, "C");
+                  std::span<const KeptRun> kept, char* argv0, std::vector<std::string>& pictures) {
+  const PaintSession session(argv0);
   ChartSettings settings{options.language, main.vehicleClass(),
                          main.earthModel() == EarthModel::Round};
   for (const ChartRequest& chart : options.charts) {
@@ -84,7 +76,7 @@ void RenderCharts(const RunOptions& options, const Calculation& main, const std:
     view.kept = kept;
     if (!chart.xrange.empty()) view.zoom = ParseRange(chart.xrange);
     const QByteArray bytes = RenderChartFile(view, *FormatOf(chart.png));
-    files.push_back({chart.png, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()))});
+    pictures.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   }
 }
 

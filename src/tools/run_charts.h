@@ -8,7 +8,6 @@
 #include "charts/chart_view.h"
 #include "scenario/calculation.h"
 #include "tools/run_options.h"
-#include "tools/run_outputs.h"
 
 namespace zarv {
 
@@ -16,9 +15,9 @@ namespace zarv {
 // --png, a picture format zarv-run cannot write or an --xrange that is no FROM < TO.
 std::optional<int> CheckChartRequests(const RunOptions& options);
 
-// Draws every --chart of the main run, with the compared runs, into its file's bytes.
-// argv is the program's, for Qt.
+// Draws every --chart of the main run, with the compared runs, into the bytes of its
+// picture, in order. argv0 is the program's, for Qt.
 void RenderCharts(const RunOptions& options, const Calculation& main, const std::string& label,
-                  std::span<const KeptRun> kept, char** argv, std::vector<OutputFile>& files);
+                  std::span<const KeptRun> kept, char* argv0, std::vector<std::string>& pictures);
 
 }  // namespace zarv

@@ -106,7 +106,8 @@ int RunPreset(const RunOptions& options, char** argv) {
     tolerance = percent / 100.0;
   }
 
-  // Nothing is written before every output is known to be apart from the others.
+  // Nothing is written before every output is known to be apart from the others and
+  // open; a name that cannot be written is refused before the run.
   const std::filesystem::path resultFile = options.dir / kResultFileName;
   std::vector<std::string> outputs;
   if (!options.csv.empty()) outputs.push_back(options.csv);
@@ -116,6 +117,9 @@ int RunPreset(const RunOptions& options, char** argv) {
   }
   bool stdoutTaken = false;
   for (const std::string& output : outputs) stdoutTaken = stdoutTaken || IsStandardOutput(output);
+  outputs.insert(outputs.begin(), resultFile.string());
+  OutputFiles files;
+  if (const int status = files.Open(outputs, language)) return status;
 
   if (const auto failure = calculation.Run()) return ReportRunFailure(*failure, calculation, language);
   std::vector<KeptRun> kept;
@@ -129,10 +133,15 @@ int RunPreset(const RunOptions& options, char** argv) {
     check = std::get<StepCheck>(result);
   }
 
-  std::vector<OutputFile> files{{resultFile.string(), FormatResultFile(calculation.log())}};
-  if (!options.csv.empty()) files.push_back({options.csv, CsvText(calculation)});
-  if (!options.charts.empty()) RenderCharts(options, calculation, label, kept, argv, files);
-  if (const int status = WriteOutputs(files, language)) return status;
+  std::size_t next = 0;
+  files.Put(next++, FormatResultFile(calculation.log()));
+  if (!options.csv.empty()) files.Put(next++, CsvText(calculation));
+  if (!options.charts.empty()) {
+    std::vector<std::string> pictures;
+    RenderCharts(options, calculation, label, kept, argv[0], pictures);
+    for (std::string& picture : pictures) files.Put(next++, std::move(picture));
+  }
+  if (const int status = files.Commit(language)) return status;
 
   // With a file on standard output the texts go to standard error, apart from its bytes.
   std::FILE* text = stdoutTaken ? stderr : stdout;

@@ -7,7 +7,7 @@ namespace zarv {
 // Each command prints what it has to say and returns the exit status.
 
 // Every non-empty preset line as CLASS:ITEM and its text.
-int ListPresets();
+int ListPresets(const RunOptions& options);
 
 // The standard atmosphere at the altitude of --atmosphere.
 int PrintAtmosphere(const RunOptions& options);

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "scenario/program_info.h"
+#include "tools/option_words.h"
+#include "tools/run_outputs.h"
 
 namespace zarv {
 namespace {
@@ -18,12 +20,12 @@ constexpr const char* kUsage =
     "       zarv-run --validate [--lang ru|de|en]\n"
     "       zarv-run --preset CLASS:ITEM (--sweep NAME=FROM:TO:N | --monte-carlo N --vary NAME=DIST)...\n"
     "                [--seed S] [--threads N] [--shard I/N] [--out FILE.csv] [--study-chart FILE]\n"
-    "       zarv-run --merge A.csv B.csv ... --out ALL.csv\n"
+    "       zarv-run --merge A.csv B.csv ... --out ALL.csv [--allow-partial]\n"
     "       zarv-run --help | --version\n"
     "FILE - is standard output; a picture's format follows its extension (.png, .svg, .pdf).\n"
     "RUN is [CLASS:ITEM][,NAME=VALUE...]: a further run, the main preset when left out.\n"
     "Exit status: 0 done, 1 file not written, 2 usage or rejected input, 3 run diverged,\n"
-    "4 step check or validation missed.\n";
+    "4 step check or validation missed, 128+N a study stopped by signal N (130: Ctrl-C).\n";
 
 // Every option with one line each, as `--help` prints it.
 constexpr const char* kHelp =
@@ -47,39 +49,78 @@ constexpr const char* kHelp =
     "  --sweep NAME=FROM:TO:N     a study over N values of an input (or NAME=V1,V2,...)\n"
     "  --monte-carlo N            a study of N cases with inputs drawn per case\n"
     "  --vary NAME=DIST           normal:SD, normal:SD% or uniform:LO:HI (repeatable)\n"
-    "  --seed S                   the seed of the draws\n"
-    "  --threads N                cases in parallel (default: all cores)\n"
+    "  --seed S                   the seed of the draws, 0 to 2^64-1\n"
+    "  --threads N                cases in parallel, 1 to 1024 (default: all cores)\n"
     "  --shard I/N                run only the cases k with k mod N = I\n"
     "  --out FILE.csv             the table of cases (with --merge: the merged table)\n"
     "  --study-chart FILE         draw the study (.png, .svg, .pdf)\n"
     "  --outcomes LIST            the outcomes the study chart shows, comma-separated\n"
     "  --merge A.csv B.csv ...    merge shard tables into --out and print the summary\n"
+    "  --allow-partial            with --merge: merge although cases are missing\n"
     "  --lang ru|de|en            the language of the messages (default en)\n"
     "  --help                     print this help\n"
     "  --version                  print the version\n";
 
-constexpr LanguageText kNeedsValue = {"требуется значение для", "Wert fehlt für",
-                                      "missing value for"};
 constexpr LanguageText kPngAfterChart = {"--png должен следовать за --chart",
                                          "--png muss auf --chart folgen",
                                          "--png must follow --chart"};
 constexpr LanguageText kXrangeAfterChart = {"--xrange должен следовать за --chart",
                                             "--xrange muss auf --chart folgen",
                                             "--xrange must follow --chart"};
-constexpr LanguageText kUnknownArgument = {"неизвестный аргумент", "unbekanntes Argument",
-                                           "unknown argument"};
 
-bool TakesValue(std::string_view a) {
-  return a == "--atmosphere" || a == "--preset" || a == "--set" || a == "--dir" ||
-         a == "--csv" || a == "--lang" || a == "--chart" || a == "--png" || a == "--xrange" ||
-         a == "--compare" || a == "--earth" || a == "--tolerance";
+// The options of the run form; --set, --chart and --compare may come again, --png and
+// --xrange once per --chart.
+constexpr std::string_view kFlags[] = {"--list", "--check-step", "--validate", "--quiet"};
+constexpr std::string_view kValued[] = {"--atmosphere", "--preset", "--set",     "--dir",
+                                        "--csv",        "--lang",   "--chart",   "--png",
+                                        "--xrange",     "--compare", "--earth",  "--tolerance"};
+constexpr std::string_view kRepeatable[] = {"--set", "--chart", "--compare", "--png", "--xrange"};
+// Forms that take nothing but --lang.
+constexpr std::string_view kAlone[] = {"--list", "--atmosphere", "--validate"};
+
+template <std::size_t N>
+bool In(const std::string_view (&list)[N], std::string_view a) {
+  for (std::string_view item : list) {
+    if (item == a) return true;
+  }
+  return false;
+}
+
+bool Given(std::span<const std::string_view> given, std::string_view option) {
+  for (std::string_view g : given) {
+    if (g == option) return true;
+  }
+  return false;
+}
+
+// Refuses options that the form given ignores, and options without their partner.
+std::optional<int> CheckCombination(std::span<const std::string_view> given, Language language) {
+  using namespace option_words;
+  for (std::string_view form : kAlone) {
+    if (!Given(given, form)) continue;
+    for (std::string_view other : given) {
+      if (other != form && other != "--lang") {
+        return UsageError(OptionMessage(other, kDoesNotGoWith, form, language));
+      }
+    }
+  }
+  if (Given(given, "--tolerance") && !Given(given, "--check-step")) {
+    return UsageError(OptionMessage("--tolerance", kNeeds, "--check-step", language));
+  }
+  if (Given(given, "--compare") && !Given(given, "--chart")) {
+    return UsageError(OptionMessage("--compare", kNeeds, "--chart", language));
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<int> ParseLanguage(std::span<const std::string_view> args, Language& language) {
+  bool seen = false;
   for (std::size_t i = 0; i + 1 < args.size(); ++i) {
     if (args[i] != "--lang") continue;
+    if (seen) return UsageError(std::string("--lang ") + option_words::kGivenTwice.in(language));
+    seen = true;
     if (args[i + 1] == "ru") language = Language::Russian;
     else if (args[i + 1] == "de") language = Language::German;
     else if (args[i + 1] == "en") language = Language::English;
@@ -87,6 +128,8 @@ std::optional<int> ParseLanguage(std::span<const std::string_view> args, Languag
   }
   return std::nullopt;
 }
+
+bool IsRunOption(std::string_view a) { return In(kFlags, a) || In(kValued, a); }
 
 int UsageError(const std::string& what) {
   std::fprintf(stderr, "zarv-run: %s\n%s", what.c_str(), kUsage);
@@ -106,33 +149,38 @@ bool ParseInt(std::string_view text, int& value) {
 }
 
 std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOptions& options) {
+  using namespace option_words;
   // The language comes first so that every later message uses it.
   if (const auto status = ParseLanguage(args, options.language)) return status;
   const Language language = options.language;
 
+  std::vector<std::string_view> given;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
-    if (a == "--list" || a == "--check-step" || a == "--validate" || a == "--quiet") {
+    if (a == "--help" || a == "-h") {
+      std::printf("%s\n%s", kUsage, kHelp);
+      return CheckPrinted(language);
+    }
+    if (a == "--version") {
+      std::printf("zarv-run %s\n", kVersion);
+      return CheckPrinted(language);
+    }
+    if (!IsRunOption(a)) {
+      return UsageError(std::string(kUnknownArgument.in(language)) + " '" + std::string(a) + "'");
+    }
+    if (!In(kRepeatable, a) && Given(given, a)) {
+      return UsageError(std::string(a) + " " + kGivenTwice.in(language));
+    }
+    given.push_back(a);
+    if (In(kFlags, a)) {
       (a == "--list" ? options.list : a == "--check-step" ? options.checkStep
                                     : a == "--validate"   ? options.validate
                                                           : options.quiet) = true;
       continue;
     }
-    if (a == "--help" || a == "-h") {
-      std::printf("%s\n%s", kUsage, kHelp);
-      return kExitOk;
-    }
-    if (a == "--version") {
-      std::printf("zarv-run %s\n", kVersion);
-      return kExitOk;
-    }
-    if (!TakesValue(a)) {
-      return UsageError(std::string(kUnknownArgument.in(language)) + " '" + std::string(a) + "'");
-    }
-    if (i + 1 >= args.size()) {
-      return UsageError(std::string(kNeedsValue.in(language)) + " " + std::string(a));
-    }
+    if (i + 1 >= args.size()) return UsageError(ValueMessage(kMissingValue, a, language));
     const std::string value(args[++i]);
+    if (value.empty()) return UsageError(ValueMessage(kEmptyValue, a, language));
     if (a == "--atmosphere") options.atmosphere = value;
     else if (a == "--preset") options.preset = value;
     else if (a == "--set") options.sets.push_back(value);
@@ -149,15 +197,14 @@ std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOp
         return UsageError(kXrangeAfterChart.in(language));
       }
       options.charts.back().xrange = value;
-    }
-    else if (a == "--png") {
+    } else if (a == "--png") {
       if (options.charts.empty() || !options.charts.back().png.empty()) {
         return UsageError(kPngAfterChart.in(language));
       }
       options.charts.back().png = value;
     }
   }
-  return std::nullopt;
+  return CheckCombination(given, language);
 }
 
 }  // namespace zarv

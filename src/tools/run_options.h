@@ -43,12 +43,17 @@ struct RunOptions {
 };
 
 // Reads the arguments after the program name into `options`. Returns the exit status
-// when they end the program here (--help, a usage error), after printing why.
+// when they end the program here (--help, a usage error), after printing why. Each option
+// takes a value that is not empty, comes once unless it is one that repeats (--set,
+// --chart, --compare), and only with the options it goes with.
 std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOptions& options);
 
 // The language of every message, from --lang (English without one). Returns the exit
 // status, after printing why, for a language that is none of ru, de, en.
 std::optional<int> ParseLanguage(std::span<const std::string_view> args, Language& language);
+
+// True for an option of the run form (--csv, --chart, ...).
+bool IsRunOption(std::string_view option);
 
 // Prints "zarv-run: what" and the usage to standard error; returns kExitUsage.
 int UsageError(const std::string& what);

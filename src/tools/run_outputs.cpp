@@ -6,6 +6,7 @@
 
 #include "texts/system_reasons.h"
 #include "tools/run_options.h"
+#include "tools/stop_signals.h"
 
 namespace zarv {
 namespace {
@@ -17,6 +18,8 @@ constexpr LanguageText kIsResultFile = {"это файл результатов 
                                         "that is the run's result file"};
 constexpr LanguageText kNamedTwice = {"этот файл уже указан", "diese Datei ist schon genannt",
                                       "that file is named twice"};
+constexpr LanguageText kStandardOutput = {"стандартный вывод", "Standardausgabe",
+                                          "standard output"};
 
 bool IsStream(const std::string& path) {
   if (path == "-") return true;
@@ -27,6 +30,7 @@ bool IsStream(const std::string& path) {
 }  // namespace
 
 int CannotWrite(Language language, const FileWriteResult& failed) {
+  if (failed.error == EPIPE || ReaderGone()) return kExitFile;
   const std::string reason =
       failed.error != 0 ? SystemReason(failed.error, language) : failed.reason;
   std::fprintf(stderr, "zarv-run: %s %s: %s\n", kCannotWrite.in(language),
@@ -40,9 +44,10 @@ std::string OutputClash(const std::filesystem::path& resultFile,
     if (SameFile(outputs[i], resultFile)) {
       return "'" + outputs[i] + "': " + kIsResultFile.in(language);
     }
-    if (IsStream(outputs[i])) continue;
+    const bool standardOutput = IsStandardOutput(outputs[i]);
+    if (!standardOutput && IsStream(outputs[i])) continue;
     for (std::size_t k = 0; k < i; ++k) {
-      if (SameFile(outputs[i], outputs[k])) {
+      if (standardOutput ? IsStandardOutput(outputs[k]) : SameFile(outputs[i], outputs[k])) {
         return "'" + outputs[i] + "': " + kNamedTwice.in(language);
       }
     }
@@ -52,22 +57,41 @@ std::string OutputClash(const std::filesystem::path& resultFile,
 
 bool IsStandardOutput(const std::string& path) { return SameFile(path, "-"); }
 
-int WriteOutputs(const std::vector<OutputFile>& files, Language language) {
-  for (const OutputFile& file : files) {
-    const FileWriteResult written = WriteWholeFile(file.path, file.bytes);
-    if (!written.ok) return CannotWrite(language, written);
+int OutputFiles::Open(const std::vector<std::string>& paths, Language language) {
+  for (const std::string& path : paths) {
+    files_.push_back({std::make_unique<StreamingFile>(path), {}});
+    if (!files_.back().file->ok()) return CannotWrite(language, files_.back().file->status());
+  }
+  return kExitOk;
+}
+
+int OutputFiles::Commit(Language language) {
+  for (const bool replacing : {false, true}) {
+    for (File& f : files_) {
+      if (f.file->replacesFile() == replacing && !f.file->Append(f.bytes)) {
+        return CannotWrite(language, f.file->status());
+      }
+    }
+    for (File& f : files_) {
+      if (f.file->replacesFile() != replacing) continue;
+      if (const FileWriteResult written = f.file->Commit(); !written.ok) {
+        return CannotWrite(language, written);
+      }
+    }
   }
   return kExitOk;
 }
 
 int CheckPrinted(Language language) {
-  constexpr LanguageText kStandardOutput = {"стандартный вывод", "Standardausgabe",
-                                            "standard output"};
   errno = 0;
-  if (std::fflush(stdout) == 0 && std::ferror(stdout) == 0) return kExitOk;
-  const int error = errno != 0 ? errno : EIO;
-  std::clearerr(stdout);
-  return CannotWrite(language, FileWriteResult{false, kStandardOutput.in(language), {}, error});
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    const int error = errno != 0 ? errno : EIO;
+    std::clearerr(stdout);
+    return CannotWrite(language, FileWriteResult{false, kStandardOutput.in(language), {}, error});
+  }
+  // Nowhere is left to say so.
+  if (std::fflush(stderr) != 0 || std::ferror(stderr) != 0) return kExitFile;
+  return kExitOk;
 }
 
 }  // namespace zarv

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,30 +11,43 @@
 
 namespace zarv {
 
-// A file of the run, rendered whole before anything is written.
-struct OutputFile {
-  std::string path;
-  std::string bytes;
-};
-
-// Prints "zarv-run: cannot write PATH: reason" in the language; returns kExitFile.
+// Prints "zarv-run: cannot write PATH: reason" in the language; returns kExitFile. A
+// reader gone (EPIPE) is no news to anyone: nothing is printed.
 int CannotWrite(Language language, const FileWriteResult& failed);
 
 // The usage message when an output names the result file, or a file that another output
-// names too (through links or other spellings); empty when they are all apart. Streams
-// (standard output, devices, FIFOs) may be shared.
+// names too (through links or other spellings); empty when they are all apart. Devices and
+// FIFOs may be shared; standard output may not, its bytes would mix.
 std::string OutputClash(const std::filesystem::path& resultFile,
                         const std::vector<std::string>& outputs, Language language);
 
 // True when the name is this process's standard output, under any of its names.
 bool IsStandardOutput(const std::string& path);
 
-// Writes each file through the one writer, in order; stops at the first failure with its
-// message and kExitFile.
-int WriteOutputs(const std::vector<OutputFile>& files, Language language);
+// The files of one command. All are opened before anything runs, so that a name that
+// cannot be written (no such folder, no permission, a directory) is refused before any
+// file is touched; each regular file is written to a temporary beside it. Commit then
+// writes the streams (standard output, devices) first and replaces the regular files
+// last, so a failing device leaves every file as it was.
+class OutputFiles {
+ public:
+  // Opens every name, in order; kExitFile with the message when one cannot be written.
+  int Open(const std::vector<std::string>& paths, Language language);
+  // The bytes of the file opened n-th.
+  void Put(std::size_t n, std::string bytes) { files_[n].bytes = std::move(bytes); }
+  // Writes every file; stops at the first failure with its message and kExitFile.
+  int Commit(Language language);
 
-// Flushes standard output; kExitFile with a message when what was printed did not get
-// through (a full disk, a closed pipe).
+ private:
+  struct File {
+    std::unique_ptr<StreamingFile> file;
+    std::string bytes;
+  };
+  std::vector<File> files_;
+};
+
+// Flushes what was printed on standard output and standard error; kExitFile with a message
+// (where one can still be written) when it did not get through: a full disk, a closed pipe.
 int CheckPrinted(Language language);
 
 }  // namespace zarv

@@ -3,157 +3,43 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <optional>
-#include <ostream>
-#include <streambuf>
+#include <stdexcept>
 #include <string>
 #include <vector>
-
-#include <QGuiApplication>
 
 #include "charts/chart_export.h"
 #include "charts/study_chart.h"
 #include "scenario/calculation.h"
-#include "scenario/presets.h"
-#include "study/case_stream.h"
-#include "study/shard_merge.h"
+#include "study/study_number.h"
 #include "study/study_runner.h"
+#include "tools/merge_command.h"
+#include "tools/paint_session.h"
 #include "tools/preset_case_runner.h"
-#include "texts/language.h"
+#include "tools/preset_setup.h"
 #include "tools/run_options.h"
+#include "tools/run_outputs.h"
+#include "tools/stop_signals.h"
+#include "tools/study_options.h"
 #include "tools/study_report.h"
 #include "tools/study_words.h"
-#include "trajectory/file_writer.h"
 
 namespace zarv {
 namespace {
 
 using namespace study_words;
 
-constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as shells report it
+constexpr std::uint64_t kMaxThreads = 1024;
 
-// The one flag a signal handler may touch; the study polls it between cases.
-std::atomic<bool>* gStopRequest = nullptr;
-
-extern "C" void OnInterrupt(int) {
-  if (gStopRequest != nullptr) gStopRequest->store(true);
+int Refused(const StudyError& e, Language language) {
+  return StudyUsageError(DescribeStudyError(e, language));
 }
 
-struct StudyRequest {
-  std::string preset;
-  std::vector<std::string> sets, sweeps, varies, merge;
-  std::string monteCarlo, seed, threads, shard, out, chart, outcomes;
-};
-
-// An ostream onto a streaming file, for the merge; a failed append fails the stream.
-class StreamingBuffer : public std::streambuf {
- public:
-  explicit StreamingBuffer(StreamingFile& file) : file_(file) {}
-
- protected:
-  std::streamsize xsputn(const char* s, std::streamsize n) override {
-    return file_.Append(std::string_view(s, static_cast<std::size_t>(n))) ? n : 0;
-  }
-  int_type overflow(int_type c) override {
-    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-    const char ch = traits_type::to_char_type(c);
-    return file_.Append(std::string_view(&ch, 1)) ? c : traits_type::eof();
-  }
-
- private:
-  StreamingFile& file_;
-};
-
-class Command {
- public:
-  Command(Language language, char* argv0) : language_(language), argv0_(argv0) {}
-  int Run(std::span<const std::string_view> args);
-
- private:
-  int Usage(const std::string& what) const {
-    std::fprintf(stderr, "zarv-run: %s\n%s", what.c_str(), kUsage);
-    return kExitUsage;
-  }
-  int Refused(const StudyError& e) const { return Usage(DescribeStudyError(e, language_)); }
-  int FileError(const FileWriteResult& r) const {
-    std::fprintf(stderr, "zarv-run: %s %s: %s\n", kCannotWrite.in(language_), r.path.c_str(),
-                 r.reason.c_str());
-    return kExitFile;
-  }
-  std::string Words(const LanguageText& text) const { return text.in(language_); }
-  int Merge(const StudyRequest& r);
-  int Study(const StudyRequest& r);
-  std::optional<std::vector<int>> ChosenOutcomes(const std::string& list) const;
-
-  static constexpr const char* kUsage =
-      "       zarv-run --preset P [--set NAME=V]... --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
-      "                [--sweep ...] [--threads N] [--shard I/N] [--out FILE.csv]\n"
-      "                [--study-chart FILE.png|.svg|.pdf [--outcomes a,b]]\n"
-      "       zarv-run --preset P --monte-carlo N --vary NAME=normal:SD[%]|NAME=uniform:LO:HI\n"
-      "                [--vary ...] [--seed S] [--threads N] [--shard I/N] [--out FILE.csv]\n"
-      "       zarv-run --merge A.csv B.csv ... --out ALL.csv\n";
-
-  Language language_;
-  char* argv0_;
-};
-
-int Command::Run(std::span<const std::string_view> args) {
-  StudyRequest r;
-  const std::string missing = Words(kMissingValue);
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string_view a = args[i];
-    if (a == "--merge") {
-      while (i + 1 < args.size() && !args[i + 1].starts_with("--")) r.merge.emplace_back(args[++i]);
-      if (r.merge.empty()) return Usage(missing + " --merge");
-      continue;
-    }
-    std::string* single = a == "--preset"        ? &r.preset
-                          : a == "--monte-carlo" ? &r.monteCarlo
-                          : a == "--seed"        ? &r.seed
-                          : a == "--threads"     ? &r.threads
-                          : a == "--shard"       ? &r.shard
-                          : a == "--out"         ? &r.out
-                          : a == "--study-chart" ? &r.chart
-                          : a == "--outcomes"    ? &r.outcomes
-                                                 : nullptr;
-    std::vector<std::string>* many = a == "--set"     ? &r.sets
-                                     : a == "--sweep" ? &r.sweeps
-                                     : a == "--vary"  ? &r.varies
-                                                      : nullptr;
-    if (single == nullptr && many == nullptr && a != "--lang") {
-      return Usage(Words(kUnknownArgument) + " '" + std::string(a) + "'");
-    }
-    if (i + 1 >= args.size()) return Usage(missing + " " + std::string(a));
-    const std::string value(args[++i]);
-    if (single != nullptr) *single = value;
-    if (many != nullptr) many->push_back(value);
-  }
-  if (!r.merge.empty()) return Merge(r);
-  return Study(r);
-}
-
-int Command::Merge(const StudyRequest& r) {
-  if (r.out.empty()) return Usage(Words(kMergeNeedsOut));
-  std::vector<std::filesystem::path> paths(r.merge.begin(), r.merge.end());
-  // The merged table replaces --out only when whole, so --out may name one of the shards.
-  StreamingFile file(r.out);
-  if (!file.ok()) return FileError(file.status());
-  StreamingBuffer buffer(file);
-  std::ostream out(&buffer);
-  MergeResult result;
-  if (auto error = MergeShardTables(paths, out, result)) {
-    std::fprintf(stderr, "zarv-run: %s\n", DescribeStudyError(*error, language_).c_str());
-    return error->problem == StudyProblem::CannotRead ? kExitFile : kExitUsage;
-  }
-  if (const FileWriteResult written = file.Commit(); !written.ok) return FileError(written);
-  PrintSummary(stdout, result.summary, language_);
-  return kExitOk;
-}
-
-std::optional<std::vector<int>> Command::ChosenOutcomes(const std::string& list) const {
+// The outcome columns a --outcomes list names, all of them for none; the message for a
+// name that is none of them.
+std::optional<std::vector<int>> ChosenOutcomes(const std::string& list, Language language,
+                                               std::string& problem) {
   std::vector<int> chosen;
   if (list.empty()) {
     for (int c = 0; c < kOutcomeColumns; ++c) chosen.push_back(c);
@@ -167,146 +53,143 @@ std::optional<std::vector<int>> Command::ChosenOutcomes(const std::string& list)
     for (int c = 0; c < kOutcomeColumns; ++c) {
       if (key == kOutcomeKeys[c]) found = c;
     }
-    if (found < 0) return std::nullopt;
+    if (found < 0) {
+      std::string keys;
+      for (const char* k : kOutcomeKeys) keys += (keys.empty() ? "" : ", ") + std::string(k);
+      problem = std::string(kUnknownOutcome.in(language)) + " '" + key + "' (" +
+                kOutcomes.in(language) + ": " + keys + ")";
+      return std::nullopt;
+    }
     chosen.push_back(found);
     start = comma + 1;
   }
   return chosen;
 }
 
-int Command::Study(const StudyRequest& r) {
-  const bool sweep = !r.sweeps.empty();
-  const bool monteCarlo = !r.monteCarlo.empty() || !r.varies.empty();
-  if (sweep == monteCarlo) return Usage(Words(kSweepOrMonteCarlo));
-  if (r.preset.empty()) return Usage(Words(kPresetMissing));
-  Scenario record;
-  const std::size_t colon = r.preset.find(':');
-  double cls = 0.0, item = 0.0;
-  if (colon == std::string::npos || !ParseStudyNumber(r.preset.substr(0, colon), cls) ||
-      !ParseStudyNumber(r.preset.substr(colon + 1), item) ||
-      !ApplyPreset(record, static_cast<int>(cls), static_cast<int>(item)) ||
-      cls != static_cast<int>(cls) || item != static_cast<int>(item)) {
-    return Usage(Words(kNoSuchPreset) + " '" + r.preset + "'");
-  }
-  // The study's fixed changes, made once; every case starts from these inputs.
-  Calculation base;
-  base.Load(record);
-  const std::string unknownInput = Words(kUnknownInput);
-  for (const std::string& set : r.sets) {
-    const std::size_t eq = set.find('=');
-    const std::string name = set.substr(0, eq);
-    double value = 0.0;
-    if (eq == std::string::npos || RunInputByName(base.inputs(), name.c_str()) == nullptr) {
-      return Usage(unknownInput + " '" + name + "'");
-    }
-    if (!ParseStudyNumber(set.substr(eq + 1), value)) {
-      return Refused({StudyProblem::NotANumber, set.substr(eq + 1)});
-    }
-    base.Set(name, value);
-  }
-  RunInputs& inputs = base.inputs();
-
+// The design of the study the request asks for, around the inputs of `base`; the exit
+// status after the message when it cannot be made.
+std::optional<int> MakeDesign(const StudyRequest& r, const RunInputs& inputs, Language language,
+                              std::unique_ptr<StudyDesign>& design, std::uint64_t& firstSweepSize) {
   StudyError error{};
-  std::unique_ptr<StudyDesign> design;
-  std::uint64_t seed = kDefaultSeed;
-  std::uint64_t firstSweepSize = 1;
-  if (sweep) {
+  if (!r.sweeps.empty()) {
     std::vector<Sweep> sweeps;
     for (const std::string& text : r.sweeps) {
       std::optional<Sweep> s = ParseSweep(text, error);
-      if (!s) return Refused(error);
+      if (!s) return Refused(error, language);
       sweeps.push_back(std::move(*s));
     }
     firstSweepSize = sweeps.front().size();
     design = MakeSweepGrid(std::move(sweeps), error);
   } else {
-    double count = 0.0, seedValue = 0.0;
-    if (!ParseStudyNumber(r.monteCarlo, count) || count < 1 ||
-        count != static_cast<double>(static_cast<std::uint64_t>(count))) {
-      return Refused({StudyProblem::BadCount, r.monteCarlo});
+    std::uint64_t count = 0, seed = kDefaultSeed;
+    if (!ParseWholeNumber(r.monteCarlo, count) || count < 1) {
+      return Refused({StudyProblem::BadCount, r.monteCarlo}, language);
     }
-    if (!r.seed.empty()) {
-      if (!ParseStudyNumber(r.seed, seedValue) || seedValue < 0 ||
-          seedValue != static_cast<double>(static_cast<std::uint64_t>(seedValue))) {
-        return Refused({StudyProblem::NotANumber, r.seed});
-      }
-      seed = static_cast<std::uint64_t>(seedValue);
+    if (!r.seed.empty() && !ParseWholeNumber(r.seed, seed)) {
+      return StudyUsageError(std::string(kSeedRange.in(language)) + ": '" + r.seed + "'");
     }
-    if (r.varies.empty()) return Usage(Words(kMissingValue) + " --vary");
     std::vector<Variation> variations;
     std::vector<double> bases;
+    RunInputs copy = inputs;
     for (const std::string& text : r.varies) {
       std::optional<Variation> v = ParseVariation(text, error);
-      if (!v) return Refused(error);
-      const double* b = RunInputByName(inputs, v->name.c_str());
+      if (!v) return Refused(error, language);
+      const double* b = RunInputByName(copy, v->name.c_str());
       bases.push_back(b != nullptr ? *b : 0.0);
       variations.push_back(std::move(*v));
     }
-    design = MakeMonteCarlo(std::move(variations), std::move(bases),
-                            static_cast<std::uint64_t>(count), seed, error);
+    design = MakeMonteCarlo(std::move(variations), std::move(bases), count, seed, error);
   }
-  if (!design) return Refused(error);
+  if (!design) return Refused(error, language);
+  RunInputs copy = inputs;
   for (const std::string& name : design->names()) {
-    if (RunInputByName(inputs, name.c_str()) == nullptr) return Usage(unknownInput + " '" + name + "'");
+    if (RunInputByName(copy, name.c_str()) == nullptr) return StudyUsageError(UnknownInput(name, language));
   }
+  return std::nullopt;
+}
+
+int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
+  Scenario record;
+  int cls = 0, item = 0;
+  if (!LoadPreset(r.preset, record, cls, item)) {
+    return StudyUsageError(std::string(kNoSuchPreset.in(language)) + " '" + r.preset + "' (zarv-run --list)");
+  }
+  // The study's fixed changes, made once; every case starts from these inputs.
+  Calculation base;
+  base.Load(record);
+  for (const std::string& set : r.sets) {
+    if (const std::string problem = ApplySet(set, base, language); !problem.empty()) {
+      return StudyUsageError(problem);
+    }
+  }
+  const RunInputs inputs = base.inputs();
+  std::unique_ptr<StudyDesign> design;
+  std::uint64_t firstSweepSize = 1;
+  if (const auto status = MakeDesign(r, inputs, language, design, firstSweepSize)) return *status;
 
   StudyOptions options;
   if (!r.threads.empty()) {
-    double t = 0.0;
-    if (!ParseStudyNumber(r.threads, t) || t < 1 || t > 1024 || t != static_cast<int>(t)) {
-      return Refused({StudyProblem::BadCount, r.threads});
+    std::uint64_t threads = 0;
+    if (!ParseWholeNumber(r.threads, threads) || threads < 1 || threads > kMaxThreads) {
+      return StudyUsageError(std::string(kThreadsRange.in(language)) + ": '" + r.threads + "'");
     }
-    options.threads = static_cast<unsigned>(t);
+    options.threads = static_cast<unsigned>(threads);
   }
   if (!r.shard.empty()) {
+    StudyError error{};
     std::optional<Shard> shard = ParseShard(r.shard, error);
-    if (!shard) return Refused(error);
+    if (!shard) return Refused(error, language);
     options.shard = *shard;
   }
-  const std::optional<std::vector<int>> outcomes = ChosenOutcomes(r.outcomes);
-  if (!outcomes) return Refused({StudyProblem::UnknownDistribution, r.outcomes});
-  if (!r.chart.empty() && !ChartFormatOfFileName(r.chart)) return Usage(Words(kChartFormats));
-  if (!r.chart.empty() && !r.out.empty() && SameFile(r.chart, r.out)) return Usage(Words(kSameFile));
+  std::string problem;
+  const std::optional<std::vector<int>> outcomes = ChosenOutcomes(r.outcomes, language, problem);
+  if (!outcomes) return StudyUsageError(problem);
+  if (!r.chart.empty() && !ChartFormatOfFileName(r.chart)) return StudyUsageError(kChartFormats.in(language));
+  if (!r.chart.empty() && !r.out.empty() && SameFile(r.chart, r.out)) {
+    return StudyUsageError(kSameFile.in(language));
+  }
+  const bool sweep = !r.sweeps.empty();
   StudyChartData chart;
   chart.sweep = sweep;
-  chart.language = language_;
+  chart.language = language;
   chart.inputName = design->names().front();
   chart.inputNames = design->names();
   chart.outcomes = *outcomes;
   // One curve per combination of the inner sweeps; the first sweep runs along each.
   chart.series = sweep ? design->caseCount() / firstSweepSize : 1;
 
-  // Rows go to a temporary beside --out; the table replaces it when the study ends or
-  // is stopped, never half written.
-  std::optional<StreamingFile> out;
+  // From here a stop signal keeps the rows done; before, it ends the program at once.
+  std::atomic<bool> stop{false};
+  const StopSignals stopSignals(stop);
+  // Both files are open before the first case, so a name that cannot be written stops
+  // nothing that ran. Rows go to a temporary beside --out; the table replaces it when the
+  // study ends or is stopped, never half written.
+  std::optional<StreamingFile> out, picture;
   if (!r.out.empty()) {
     out.emplace(r.out);
-    if (!out->ok() || !out->Append(TableHead(*design))) return FileError(out->status());
+    if (!out->ok() || !out->Append(TableHead(*design))) return CannotWrite(language, out->status());
   }
-  const Language language = language_;
+  if (!r.chart.empty()) {
+    picture.emplace(r.chart);
+    if (!picture->ok()) return CannotWrite(language, picture->status());
+  }
+  // With the table on standard output the texts go to standard error, apart from its rows.
+  std::FILE* text = !r.out.empty() && IsStandardOutput(r.out) ? stderr : stdout;
+  std::fprintf(text, "%s  %s, %s\n", kPreset.in(language), r.preset.c_str(),
+               design->Describe().substr(2).c_str());
+  // A stream that takes nothing is known before any case runs.
+  if (const int status = CheckPrinted(language)) return status;
+
+  std::optional<SweepTablePrinter> table;
+  if (sweep) table.emplace(text, design->names());
+  const bool terminal = isatty(STDERR_FILENO) == 1;
+  if (terminal) {
+    options.progress = [language](const StudyProgress& p) { PrintProgress(stderr, p, language); };
+  }
+  options.cancel = &stop;
   const CaseRunnerFactory factory = [record, inputs, language] {
     return std::make_unique<PresetCaseRunner>(record, inputs, language);
   };
-
-  std::printf("%s  %s, %s\n", kPreset.in(language_), r.preset.c_str(),
-              design->Describe().substr(2).c_str());
-  std::optional<SweepTablePrinter> table;
-  if (sweep) table.emplace(stdout, design->names());
-  const bool terminal = isatty(STDERR_FILENO) == 1;
-  if (terminal) {
-    options.progress = [this](const StudyProgress& p) { PrintProgress(stderr, p, language_); };
-  }
-
-  std::atomic<bool> stop{false};
-  options.cancel = &stop;
-  gStopRequest = &stop;
-  struct sigaction action {};
-  action.sa_handler = OnInterrupt;
-  action.sa_flags = SA_RESETHAND;  // a second Ctrl-C ends the program at once
-  sigemptyset(&action.sa_mask);
-  struct sigaction previous {};
-  sigaction(SIGINT, &action, &previous);
-
   std::string line;
   StudyResult result;
   bool written = true;
@@ -323,50 +206,42 @@ int Command::Study(const StudyRequest& r) {
   } catch (const std::runtime_error&) {
     written = false;
   }
-  sigaction(SIGINT, &previous, nullptr);
-  gStopRequest = nullptr;
   if (terminal) std::fprintf(stderr, "\n");
   if (out) {
+    if (written && result.cancelled) written = out->Append(PartialMark(result.casesDone, result.casesInShard));
     const FileWriteResult committed = written ? out->Commit() : out->status();
-    if (!committed.ok) return FileError(committed);
+    if (!committed.ok) return CannotWrite(language, committed);
   }
 
-  PrintSummary(stdout, result.summary, language_);
-  if (result.cancelled) {
-    std::fprintf(stderr, "zarv-run: %s %llu %s %llu%s\n", kStoppedAfter.in(language_),
-                 static_cast<unsigned long long>(result.casesDone), kOf.in(language_),
+  PrintSummary(text, result.summary, language);
+  if (ReaderGone()) return kExitFile;
+  if (result.cancelled || stopSignals.received() != 0) {
+    std::fprintf(stderr, "zarv-run: %s %llu %s %llu%s\n", kStoppedAfter.in(language),
+                 static_cast<unsigned long long>(result.casesDone), kOf.in(language),
                  static_cast<unsigned long long>(result.casesInShard),
-                 r.out.empty() ? "" : (Words(kRowsKept) + r.out).c_str());
-    return kExitInterrupted;
+                 r.out.empty() ? "" : (kRowsKept.in(language) + r.out).c_str());
+    return SignalExitStatus(stopSignals.received() != 0 ? stopSignals.received() : SIGINT);
   }
-  if (!r.chart.empty()) {
-    // Charts need fonts and a paint device, not a screen.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
-        std::getenv("WAYLAND_DISPLAY") == nullptr) {
-      setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (picture) {
+    const PaintSession session(argv0);
+    const QByteArray bytes = RenderStudyChart(chart, *ChartFormatOfFileName(r.chart));
+    if (!picture->Append(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+      return CannotWrite(language, picture->status());
     }
-    int qtArgc = 1;
-    QGuiApplication app(qtArgc, &argv0_);
-    if (const FileWriteResult drawn = WriteStudyChart(chart, r.chart); !drawn.ok) {
-      return FileError(drawn);
-    }
+    if (const FileWriteResult drawn = picture->Commit(); !drawn.ok) return CannotWrite(language, drawn);
   }
-  return kExitOk;
+  return CheckPrinted(language);
 }
 
 }  // namespace
 
-bool IsStudyCommand(std::span<const std::string_view> args) {
-  for (std::string_view a : args) {
-    if (a == "--sweep" || a == "--monte-carlo" || a == "--vary" || a == "--merge") return true;
-  }
-  return false;
-}
-
 int RunStudyCommand(std::span<const std::string_view> args, char* argv0) {
   Language language = Language::English;
   if (const auto status = ParseLanguage(args, language)) return *status;
-  return Command(language, argv0).Run(args);
+  StudyRequest request;
+  if (const auto status = ParseStudyRequest(args, language, request)) return *status;
+  if (!request.merge.empty()) return MergeTables(request, language);
+  return RunStudyRequest(request, language, argv0);
 }
 
 }  // namespace zarv

@@ -13,7 +13,7 @@ static_assert(kStudyOutcomeCaptions == kOutcomeColumns && kStudyOutcomeKindTexts
               "a caption for every outcome column and kind");
 
 // Indexed by StudyProblem.
-constexpr std::array<LanguageText, 16> kProblems{{
+constexpr std::array<LanguageText, 18> kProblems{{
     {"нет '=' в", "kein '=' in", "no '=' in"},
     {"нет имени ввода в", "kein Eingabename in", "no input name in"},
     {"не число", "keine Zahl", "not a number"},
@@ -35,8 +35,12 @@ constexpr std::array<LanguageText, 16> kProblems{{
      "case numbers do not grow"},
     {"вариант встречается дважды", "Fall doppelt", "case appears twice"},
     {"не удалось прочитать", "kann nicht lesen", "cannot read"},
+    {"не таблица исследования (нет строки заголовка)", "keine Studientabelle (keine Kopfzeile)",
+     "no study table (no header line)"},
+    {"таблица обрывается посреди строки", "die Tabelle endet mitten in einer Zeile",
+     "the table ends in the middle of a row"},
 }};
-static_assert(kProblems.size() == static_cast<std::size_t>(StudyProblem::CannotRead) + 1,
+static_assert(kProblems.size() == static_cast<std::size_t>(StudyProblem::CutShort) + 1,
               "every study problem has its wording");
 
 // Pads UTF-8 text to a width in characters, not bytes.

@@ -124,6 +124,12 @@ FileWriteResult OpenTemporary(const fs::path& path, const fs::path& final, int& 
   if (!exists && errno != ENOENT) return Failed(path, errno);
   if (exists && S_ISDIR(old.st_mode)) return Failed(path, EISDIR);
   if (exists && !S_ISREG(old.st_mode)) return Failed(path, EBUSY);  // changed under us
+  // The rename needs only the folder's permission; a file its owner protected is not
+  // ours to replace, whoever we are.
+  if (exists && ((old.st_mode & 0222) == 0 ||
+                 ::faccessat(AT_FDCWD, final.c_str(), W_OK, AT_EACCESS) != 0)) {
+    return Failed(path, EACCES);
+  }
 
   std::random_device device;
   std::mt19937_64 random((static_cast<std::uint64_t>(device()) << 32) ^ device());

@@ -19,7 +19,8 @@ struct FileWriteResult {
 // - A regular file (or a name that does not exist yet) is replaced atomically: a uniquely
 //   named temporary file beside it is written, synced and renamed over it, so a reader or a
 //   second writer sees either the old or the new file, whole. A replaced file keeps its mode;
-//   a new one gets 0666 & ~umask. On failure the previous file is left as it was.
+//   a new one gets 0666 & ~umask. A file we may not write (or that no one may: mode 444) is
+//   refused with EACCES. On failure the previous file is left as it was.
 // - A symlink is followed to its final target, which is replaced; the link stays a link.
 // - A character device, FIFO or socket is written through as it is, never replaced.
 // Every write, sync and close is checked; a failure comes back with the system's reason.
@@ -43,6 +44,8 @@ class StreamingFile {
   // False once opening or a write has failed; status() then says why.
   bool ok() const { return status_.ok; }
   const FileWriteResult& status() const { return status_; }
+  // True for a regular file (or a new name), replaced at Commit; false for a stream.
+  bool replacesFile() const { return mode_ == Mode::kReplace; }
 
   bool Append(std::string_view chunk);
   // Writes what is gathered and makes the file whole; once only.

@@ -29,7 +29,16 @@ std::optional<InputError> CheckRunInputs(const RunInputs& in, VehicleClass cls) 
   // A flight lasts at least one step, so its sample interval is at least this.
   if (!(in.dt0 / kSampleCapacity > 0.0)) return Reject("dt0", InputProblem::SampleIntervalZero);
   if (in.MassaStart <= 0.0) return Reject("MassaStart", InputProblem::NotPositive);
+  if (in.MassaStart < kMinStartMass || in.MassaStart > kMaxStartMass) {
+    return InputError{"MassaStart", InputProblem::OutOfRange, {}, kMinStartMass, kMaxStartMass};
+  }
   if (in.S0 < 0.0) return Reject("S0", InputProblem::Negative);
+  // A speed is a magnitude (the path angle gives the direction), and drag never pushes.
+  if (in.V0 < 0.0) return Reject("V0", InputProblem::Negative);
+  if (in.Cx < 0.0) return Reject("Cx", InputProblem::Negative);
+  if (in.AeroModel != std::floor(in.AeroModel) || in.AeroModel < 0.0 || in.AeroModel >= kDragLaws) {
+    return Reject("AeroModel", InputProblem::NotADragLaw);
+  }
 
   if (cls == VehicleClass::Rocket) {
     if (in.Iud <= 0.0) return Reject("Iud", InputProblem::NotPositive);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "flight_model/standard_atmosphere.h"
 #include "trajectory/earth_model.h"
 #include "trajectory/run_inputs.h"
 #include "trust/run_outcomes.h"
@@ -21,7 +22,7 @@ struct ModelWarning {
 };
 
 inline constexpr double kFlatEarthSpeedRatio = 0.2;    // V^2 / ((R + H) g) above which it warns
-inline constexpr double kAtmosphereTableTop = 1.0e6;  // m, the table extrapolates above
+inline constexpr double kAtmosphereTableTop = kAtmosphereTableCeiling;  // m, extrapolated above
 
 // What the model leaves out of a finished run, in the order they are worded. `lastCheck`
 // is the step check its owner ran last for these inputs (nullptr: none).

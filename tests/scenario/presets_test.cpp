@@ -46,7 +46,7 @@ TEST(Presets, TextsAreStoredExactly) {
     const char* text;
   };
   const Case cases[] = {
-      {1, 2, "Fu?ball (m=450 g, Umfang = 70 cm)"},
+      {1, 2, "Fußball (m=450 g, Umfang = 70 cm)"},
       {2, 0, "Parachute ( V = 0 m/s, Cx = 0.8, Ho = 4000 m,  m = 100kg )"},
       {3, 3, "Luftballon (Gas - He, m=100 g)"},
       {5, 3, "Segelflugzeug  DS-8 (18m, K=48)"},

@@ -86,9 +86,11 @@ TEST_F(ShardMerge, RefusesTablesThatDoNotBelongTogether) {
       {"another seed", "# monte carlo, 501 cases, seed 6: a=normal:4 around 3, b=uniform:0:120\n" +
                            part1.substr(part1.find('\n') + 1),
        StudyProblem::HeaderMismatch, "b.csv:2"},
-      {"no header", "1,2,3\n", StudyProblem::HeaderMismatch, "b.csv:1"},
+      {"no header", "1,2,3\n", StudyProblem::NotATable, "b.csv:1"},
       {"rows out of order", head + row3 + row1, StudyProblem::IndexOutOfOrder, "b.csv:4"},
       {"a short row", head + "1,2\n", StudyProblem::BadRow, "b.csv:3"},
+      {"a row cut off by its writer", head + row1.substr(0, row1.size() - 4), StudyProblem::CutShort,
+       "b.csv:3"},
       {"an unknown outcome", head + "1,2,3,,,,,,,,crashed,\n", StudyProblem::BadRow, "b.csv:3"},
       {"a finished row without a number",
        head + "1,2,3,x,1,1,1,1,1,1,ground,\n", StudyProblem::BadRow, "b.csv:3"},

@@ -19,7 +19,7 @@ TEST(DescribeInputError, NamesTheInputInEachLanguage) {
 }
 
 TEST(DescribeInputError, EveryProblemIsWordedInEveryLanguage) {
-  for (int p = 0; p <= static_cast<int>(InputProblem::NoPhysicsForClass); ++p) {
+  for (int p = 0; p <= static_cast<int>(InputProblem::NotADragLaw); ++p) {
     const auto problem = static_cast<InputProblem>(p);
     const LanguageText& text = InputProblemText(problem);
     ASSERT_NE(text.ru, nullptr) << "problem " << p;
@@ -35,12 +35,21 @@ TEST(DescribeInputError, EveryProblemIsWordedInEveryLanguage) {
           << "problems " << q << " and " << p << " read the same";
     }
     for (const Language language : kLanguages) {
-      const std::string message = DescribeInputError({"GasDichte", problem}, language);
+      const InputError error{"GasDichte", problem};
+      const std::string message = DescribeInputError(error, language);
       EXPECT_NE(message.find(" GasDichte: "), std::string::npos)
           << "problem " << p << " language " << static_cast<int>(language) << ": " << message;
-      EXPECT_NE(message.find(text.in(language)), std::string::npos) << message;
+      EXPECT_NE(message.find(InputErrorText(error, language)), std::string::npos) << message;
     }
   }
+}
+
+TEST(DescribeInputError, ARangeIsStatedWithItsBounds) {
+  const InputError error{"MassaStart", InputProblem::OutOfRange, {}, 1e-6, 1e12};
+  EXPECT_EQ(DescribeInputError(error, Language::English),
+            "Invalid input MassaStart: the value must be from 1e-06 to 1e+12.");
+  EXPECT_EQ(DescribeInputError(error, Language::German),
+            "Ungültige Eingabe MassaStart: der Wert muss zwischen 1e-06 und 1e+12 liegen.");
 }
 
 TEST(LanguageFromRecord, RoundsLikeTheWindowAndFallsBackToGerman) {

@@ -1,5 +1,6 @@
 // zarv-run's files, streams and messages, through the real binary.
 #include <clocale>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -24,19 +25,23 @@ TEST_F(ToolOutputs, StandardOutputCarriesTheFileAloneAndTheSummaryMovesAside) {
   struct Case {
     const char* args;
     std::string starts;
+    const char* summary;  // a line only the summary has
   };
   const Case cases[] = {
-      {"--preset 2:1 --csv -", "# earth model: flat\nslot,row0 t [s]"},
-      {"--preset 2:1 --csv /dev/stdout", "# earth model: flat\nslot,row0 t [s]"},
-      {"--preset 2:1 --earth round --csv -", "# earth model: round\nslot,"},
-      {"--preset 2:1 --chart default --png -", "\x89PNG"},
+      {"--preset 2:1 --csv -", "# earth model: flat\nslot,row0 t [s]", "flight time  "},
+      {"--preset 2:1 --csv /dev/stdout", "# earth model: flat\nslot,row0 t [s]", "flight time  "},
+      {"--preset 2:1 --earth round --csv -", "# earth model: round\nslot,", "flight time  "},
+      {"--preset 2:1 --chart default --png -", "\x89PNG", "flight time  "},
+      {"--preset 1:0 --sweep V0=100,200 --out -", "# sweep grid, 2 cases", "cases  2: ground 2"},
+      {"--preset 1:0 --monte-carlo 2 --vary V0=normal:1 --out /dev/stdout", "# monte carlo, 2 cases",
+       "cases  2: ground 2"},
   };
   for (const Case& c : cases) {
     const Outcome o = Tool(dir_, c.args);
     EXPECT_EQ(o.status, 0) << c.args << "\n" << o.err;
     EXPECT_EQ(o.out.rfind(c.starts, 0), 0u) << c.args << ": " << o.out.substr(0, 80);
-    EXPECT_FALSE(Has(o.out, "flight time")) << c.args << ": the summary went into the file";
-    EXPECT_TRUE(Has(o.err, "flight time")) << c.args << ": the summary is on standard error";
+    EXPECT_FALSE(Has(o.out, c.summary)) << c.args << ": the summary went into the file";
+    EXPECT_TRUE(Has(o.err, c.summary)) << c.args << ": the summary is on standard error";
   }
 }
 
@@ -59,22 +64,69 @@ TEST_F(ToolOutputs, RefusesToWriteOverTheResultFileUnderAnyName) {
   }
 }
 
-TEST_F(ToolOutputs, AFullDeviceIsAFailureInTheChosenLanguage) {
+// Whatever carries a result, a write that fails is exit status 1 with the reason, where
+// standard error can still take it, and leaves no file behind.
+TEST_F(ToolOutputs, EveryOutputOnAFullDeviceIsAFailureInTheChosenLanguage) {
+  ASSERT_EQ(Tool(dir_, "--preset 1:0 --sweep V0=100,200 --out shard.csv").status, 0);
+  constexpr const char* kStdout = "cannot write standard output: no space left on device";
+  constexpr const char* kDevice = "cannot write /dev/full: no space left on device";
   struct Case {
     const char* args;
-    const char* message;
+    const char* message;  // nullptr: standard error is the full device
   };
   const Case cases[] = {
-      {"--preset 2:1 --csv /dev/full", "cannot write /dev/full: no space left on device"},
-      {"--preset 2:1 --csv /dev/full --lang de", "kann nicht schreiben /dev/full: kein Platz"},
+      {"--list >/dev/full", kStdout},
+      {"--atmosphere 1000 >/dev/full", kStdout},
+      {"--help >/dev/full", kStdout},
+      {"--version >/dev/full", kStdout},
+      {"--validate >/dev/full", kStdout},
+      {"--preset 2:1 >/dev/full", kStdout},
       {"--preset 2:1 --lang ru >/dev/full", "стандартный вывод: нет места на устройстве"},
-      {"--validate >/dev/full", "standard output: no space left on device"},
+      {"--preset 8:0 --check-step --tolerance 50 --quiet >/dev/full", kStdout},
+      {"--preset 2:1 --csv /dev/full", kDevice},
+      {"--preset 2:1 --csv /dev/full --lang de", "kann nicht schreiben /dev/full: kein Platz"},
+      {"--preset 2:1 --chart default --png /dev/full", kDevice},
+      {"--preset 2:1 --csv - >/dev/null 2>/dev/full", nullptr},
+      {"--preset 1:0 --sweep V0=100,200 >/dev/full", kStdout},
+      {"--preset 1:0 --monte-carlo 3 --vary V0=normal:1 >/dev/full", kStdout},
+      {"--preset 1:0 --sweep V0=100,200 --out /dev/full", kDevice},
+      {"--preset 1:0 --sweep V0=100,200 --out - >/dev/null 2>/dev/full", nullptr},
+      {"--merge shard.csv --out merged.csv >/dev/full", kStdout},
+      {"--merge shard.csv --out /dev/full", kDevice},
   };
   for (const Case& c : cases) {
     const Outcome o = Tool(dir_, c.args);
     EXPECT_EQ(o.status, 1) << c.args << "\n" << o.err;
-    EXPECT_TRUE(Has(o.err, c.message)) << c.args << "\n" << o.err;
+    if (c.message != nullptr) {
+      EXPECT_TRUE(Has(o.err, c.message)) << c.args << "\n" << o.err;
+    }
+    for (const fs::directory_entry& f : fs::directory_iterator(dir_)) {
+      EXPECT_FALSE(f.path().extension() == ".tmp") << c.args << " left " << f.path().filename();
+    }
   }
+}
+
+// A reader that is gone (`| head -1`) ends the program as the signal always did, without a
+// word and without a temporary left.
+TEST_F(ToolOutputs, AClosedPipeEndsTheProgramQuietly) {
+  const char* cases[] = {
+      "--list",
+      "--help",
+      "--preset 2:1",
+      "--preset 2:1 --csv -",
+      "--preset 2:1 --chart default --png - --csv out.csv",
+      "--preset 1:0 --sweep V0=100:200:50 --out s.csv",
+  };
+  for (const char* args : cases) {
+    const zarv::testing::ClosedPipeOutcome o = zarv::testing::ToolIntoClosedPipe(dir_, args);
+    EXPECT_EQ(o.signal, SIGPIPE) << args << ": exit status " << o.status;
+    EXPECT_EQ(o.err, "") << args;
+    for (const fs::directory_entry& f : fs::directory_iterator(dir_)) {
+      EXPECT_FALSE(f.path().extension() == ".tmp") << args << " left " << f.path().filename();
+    }
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "out.csv")) << "a file was replaced after the stream failed";
+  EXPECT_FALSE(fs::exists(dir_ / "s.csv")) << "the study ran for a reader that was gone";
 }
 
 TEST_F(ToolOutputs, FailedRunsSayWhyNamingInputsWithTheirCaptions) {
@@ -89,14 +141,14 @@ TEST_F(ToolOutputs, FailedRunsSayWhyNamingInputsWithTheirCaptions) {
       {"--preset 1:0 --set MassaStart=0 --lang ru", 2, "Неверный ввод MassaStart ("},
       {"--preset 1:0 --set Vwind=1e300 --csv a.csv", 3, "diverged at t = "},
       {"--preset 1:0 --set Vwind=1e300 --lang de", 3, "Rechnung divergiert bei t = "},
-      {"--preset 1:0 --compare ,Vwind=1e300", 3, "diverged at t = "},
+      {"--preset 1:0 --compare ,Vwind=1e300 --chart default --png a.png", 3, "diverged at t = "},
   };
   for (const Case& c : cases) {
     const Outcome o = Tool(dir_, c.args);
     EXPECT_EQ(o.status, c.status) << c.args << "\n" << o.err;
     EXPECT_TRUE(Has(o.err, c.message)) << c.args << "\n" << o.err;
-    EXPECT_FALSE(fs::exists(dir_ / "Zarv_500.txt")) << c.args << ": nothing is written";
-    EXPECT_FALSE(fs::exists(dir_ / "a.csv")) << c.args << ": nothing is written";
+    // Not a file, nor the temporaries opened before the run.
+    EXPECT_TRUE(fs::is_empty(dir_)) << c.args << ": something was written";
   }
 }
 

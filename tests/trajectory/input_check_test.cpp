@@ -45,6 +45,14 @@ TEST(CheckRunInputs, RejectsEachBadInputWithItsName) {
       {3, 3, "GasDichte", -0.1, "GasDichte", InputProblem::Negative},
       {3, 3, "GasDichte", 1.225, "GasDichte", InputProblem::GasNotLighterThanAir},
       {7, 7, "RSAT", 0, "RSAT", InputProblem::NotPositive},
+      {1, 1, "V0", -100, "V0", InputProblem::Negative},
+      {1, 1, "Cx", -1, "Cx", InputProblem::Negative},
+      {1, 1, "MassaStart", 1e-300, "MassaStart", InputProblem::OutOfRange},
+      {7, 7, "MassaStart", 1e308, "MassaStart", InputProblem::OutOfRange},
+      {8, 8, "AeroModel", 99, "AeroModel", InputProblem::NotADragLaw},
+      {8, 8, "AeroModel", -5, "AeroModel", InputProblem::NotADragLaw},
+      {8, 8, "AeroModel", 1.5, "AeroModel", InputProblem::NotADragLaw},
+      {1, 1, "AeroModel", 3, "AeroModel", InputProblem::NotADragLaw},
       {1, 0, "H0", 1, "VehicleClass", InputProblem::NoPhysicsForClass},
       {1, 9, "H0", 1, "VehicleClass", InputProblem::NoPhysicsForClass},
       {1, 2.5, "H0", 1, "VehicleClass", InputProblem::NoPhysicsForClass},
@@ -72,6 +80,12 @@ TEST(CheckRunInputs, AcceptsEdgesThatThePhysicsHandles) {
       {3, "GasDichte", 0.0},         // vacuum balloon
       {2, "Iud", 0.0},               // rocket data are not checked for other classes
       {7, "Vwind", -5.0},
+      {1, "V0", 0.0},
+      {1, "Cx", 0.0},
+      {1, "MassaStart", kMinStartMass},
+      {7, "MassaStart", kMaxStartMass},
+      {8, "AeroModel", 0.0},
+      {1, "AeroModel", 2.0},
   };
   for (const Case& c : cases) {
     RunInputs in = PresetInputs(c.vehicleClass, 0);
