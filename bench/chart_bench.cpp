@@ -50,7 +50,8 @@ struct SixKept {
   zarv::ChartView view;
   SixKept() {
     for (double dt0 : {0.02, 0.015, 0.008, 0.005, 0.003, 0.002}) {
-      kept.push_back(zarv::KeepRun(*V2Log(dt0), zarv::KeptRunLabel("Launcher V-2", dt0), zarv::VehicleClass::Rocket));
+      kept.push_back(zarv::KeepRun(*V2Log(dt0), "Launcher V-2, dt0 = " + std::to_string(dt0),
+                                   zarv::VehicleClass::Rocket, {}));
     }
     const zarv::ChartEntry* chart = zarv::FindChart("ButtonP");
     zarv::ChartSettings settings;

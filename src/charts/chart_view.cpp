@@ -1,8 +1,7 @@
 #include "charts/chart_view.h"
 
+#include <algorithm>
 #include <array>
-
-#include "trajectory/number_format.h"
 
 namespace zarv {
 
@@ -33,12 +32,18 @@ double UnitSize(int rowNumber, const UnitFlags& units) {
 
 }  // namespace
 
-KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass) {
-  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass};
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
+                const RunChoices& choices) {
+  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, choices};
 }
 
-std::string KeptRunLabel(const std::string& name, double dt0) {
-  return name + ", dt0 = " + FormatGeneral(dt0);
+std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept) {
+  const auto taken = [&](const std::string& name) {
+    return std::any_of(kept.begin(), kept.end(), [&](const KeptRun& run) { return run.label == name; });
+  };
+  std::string unique = label;
+  for (int n = 2; taken(unique); ++n) unique = label + " (" + std::to_string(n) + ")";
+  return unique;
 }
 
 QRgb KeptRunColour(int index) {

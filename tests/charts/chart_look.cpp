@@ -68,11 +68,11 @@ int main(int argc, char** argv) {
   // Three V-2 runs, the finest step current.
   auto v2 = RunPreset(vc::Rocket, 0, 0.001);
   const std::vector<KeptRun> kept{
-      KeepRun(*RunPreset(vc::Rocket, 0, 0.01), KeptRunLabel("Launcher V-2", 0.01), VehicleClass::Rocket),
-      KeepRun(*RunPreset(vc::Rocket, 0, 0.005), KeptRunLabel("Launcher V-2", 0.005), VehicleClass::Rocket)};
+      KeepRun(*RunPreset(vc::Rocket, 0, 0.01), "Launcher V-2, dt0 = 0.01", VehicleClass::Rocket, {}),
+      KeepRun(*RunPreset(vc::Rocket, 0, 0.005), "Launcher V-2, dt0 = 0.005", VehicleClass::Rocket, {})};
   for (const char* button : {"Button10", "ButtonP"}) {
     ChartView view = CatalogueView(*v2, button, 3, vc::Rocket);
-    view.label = KeptRunLabel("Launcher V-2", 0.001);
+    view.label = "Launcher V-2, dt0 = 0.001";
     view.kept = kept;
     DrawChart(view, picture);
     ok &= Save(picture, dir, button[6] == 'P' ? "overlay_v2_buttonP.png" : "overlay_v2.png");

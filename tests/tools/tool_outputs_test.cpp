@@ -26,9 +26,9 @@ TEST_F(ToolOutputs, StandardOutputCarriesTheFileAloneAndTheSummaryMovesAside) {
     std::string starts;
   };
   const Case cases[] = {
-      {"--preset 2:1 --csv -", "# earth model: flat\nslot,row0 t [s]"},
-      {"--preset 2:1 --csv /dev/stdout", "# earth model: flat\nslot,row0 t [s]"},
-      {"--preset 2:1 --earth round --csv -", "# earth model: round\nslot,"},
+      {"--preset 2:1 --csv -", "# earth model: flat\n# run: Parachute ( V = 0 m/s, Cx = 1.0, Ho = 4000 m, m = 100kg )\nslot,row0 t [s]"},
+      {"--preset 2:1 --csv /dev/stdout", "# earth model: flat\n# run: Parachute ("},
+      {"--preset 2:1 --earth round --csv -", "# earth model: round\n# run: Parachute ( V = 0 m/s, Cx = 1.0, Ho = 4000 m, m = 100kg ), round Earth\nslot,"},
       {"--preset 2:1 --chart default --png -", "\x89PNG"},
   };
   for (const Case& c : cases) {
