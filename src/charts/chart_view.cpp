@@ -7,11 +7,12 @@ namespace zarv {
 
 namespace {
 
-// Distinct on white and from each other, none of them black.
+// Distinct on white and from each other, none of them black, a quarter of the way to
+// white so that the current run's black stands out among them.
 //                                   blue        red         green       orange
 //                                   purple      brown
-constexpr std::array<QRgb, kMaxKeptRuns> kPalette{0xFF1F5FD0, 0xFFD62728, 0xFF2CA02C, 0xFFFF8C0E,
-                                                  0xFF9467BD, 0xFF8C564B};
+constexpr std::array<QRgb, kMaxKeptRuns> kPalette{0xFF5787DC, 0xFFE05D5E, 0xFF61B861, 0xFFFFA94A,
+                                                  0xFFAF8DCE, 0xFFA98078};
 
 // Size of one display unit in SI for each flagged row.
 double UnitSize(int rowNumber, const UnitFlags& units) {

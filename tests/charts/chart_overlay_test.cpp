@@ -3,7 +3,9 @@
 #include <QImage>
 
 #include "chart_logs.h"
+#include "charts/chart_canvas.h"
 #include "charts/chart_frame.h"
+#include "charts/chart_legend.h"
 #include "charts/chart_scales.h"
 #include "charts/chart_view.h"
 #include "recording_canvas.h"
@@ -43,6 +45,9 @@ TEST(KeptRuns, EachRunKeepsItsColourOnEveryChartAndTheCurrentRunIsDrawnLast) {
     const std::vector<QRgb> expected{KeptRunColour(1), KeptRunColour(0), chart_colour::kBlack,
                                      KeptRunColour(1), KeptRunColour(0), chart_colour::kBlack};
     EXPECT_EQ(CurvePens(canvas), expected) << "two curves, kept runs under the current run";
+    for (const auto* curve : canvas.All(Kind::kPolyline)) {
+      EXPECT_EQ(curve->width, curve->pen == chart_colour::kBlack ? 2 : 1) << "the current run stands out";
+    }
   }
   for (int i = 0; i < kMaxKeptRuns; ++i) {
     for (int k = 0; k < i; ++k) EXPECT_NE(KeptRunColour(i), KeptRunColour(k)) << i << " vs " << k;
@@ -137,7 +142,46 @@ TEST(KeptRuns, LegendNamesTheRunsCurrentFirst) {
   view.label = "Launcher V-2, dt0 = 0.01";
   RecordingCanvas named;
   PaintChart(named, view);
-  EXPECT_EQ(named.TextAt("Launcher V-2, dt0 = 0.01"), first);
+  EXPECT_EQ(named.TextAt("Launcher V-2, dt0 = 0.01 (current)"), first);
+}
+
+TEST(KeptRuns, NoTwoLegendEntriesReadTheSame) {
+  const std::string longName(150, 'x');
+  struct Case {
+    const char* what;
+    std::string current;
+    std::vector<std::string> kept;  // kept in this order, each under UniqueKeptLabel
+    std::vector<std::string> expected;  // "" where only apartness is asked
+  };
+  const Case cases[] = {
+      {"START again unchanged after keeping", "Launcher V-2", {"Launcher V-2"},
+       {"Launcher V-2 (current)", "Launcher V-2"}},
+      {"the same run kept twice", "Launcher V-2", {"Launcher V-2", "Launcher V-2"},
+       {"Launcher V-2 (current)", "Launcher V-2", "Launcher V-2 (2)"}},
+      {"names too long for the plot", longName + ", dt0 = 0.001", {longName + ", dt0 = 0.001", longName + ", dt0 = 0.001"},
+       {"", "", ""}},
+  };
+  for (const Case& c : cases) {
+    auto log = CountingLog([](int, int j) { return j; });
+    std::vector<KeptRun> kept;
+    for (const std::string& label : c.kept) kept.push_back(KeepRun(*log, UniqueKeptLabel(label, kept), VehicleClass{8}, {}));
+    ChartView view = View(*log, {0, 3}, 3, kept);
+    view.label = c.current;
+    view.settings.windowLanguage = Language::English;
+    const ChartScales scales = ComputeChartScales(view);
+    const LegendLayout legend = PlaceLegend(scales, Language::English);
+    ASSERT_EQ(legend.texts.size(), c.expected.size()) << c.what;
+    EXPECT_TRUE(legend.texts.front().endsWith(" (current)")) << c.what;
+    for (std::size_t i = 0; i < legend.texts.size(); ++i) {
+      if (!c.expected[i].empty()) {
+        EXPECT_EQ(legend.texts[i].toStdString(), c.expected[i]) << c.what;
+      }
+      EXPECT_LE(ChartTextWidth(legend.texts[i], legend.font), scales.layout.plotWidth) << c.what;
+      for (std::size_t k = 0; k < i; ++k) {
+        EXPECT_NE(legend.texts[i], legend.texts[k]) << c.what << ": entries " << k << " and " << i;
+      }
+    }
+  }
 }
 
 TEST(KeptRuns, WithoutKeptRunsThePictureIsThePlainChart) {

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include "charts/chart_legend.h"
 #include "charts/chart_scales.h"
 #include "haupt/chart_results.h"
 #include "haupt_fixture.h"
@@ -290,6 +291,25 @@ TEST_F(ResultsTest, SaveDataWritesTheWholeSetEachFileNamingItsRun) {
   Choose("Daten speichern");
   ASSERT_EQ(sink_.messages.size(), 1u);
   EXPECT_NE(sink_.messages[0].find("der Ordner existiert nicht"), std::string::npos) << sink_.messages[0];
+}
+
+TEST_F(ResultsTest, EveryRunShownHasANameOfItsOwn) {
+  Open(vc::Rocket, 0, kEnglish);
+  Start();
+  Choose("Keep this run for comparison");
+  Start();  // unchanged
+  Choose("Keep this run for comparison");
+  Choose("Round Earth");
+  Start();
+  Choose("Keep this run for comparison");
+  Start();
+  ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
+  const ChartScales scales = ComputeChartScales(*Results().ShownView());
+  std::vector<std::string> legend;
+  for (const QString& text : PlaceLegend(scales, Language::English).texts) legend.push_back(text.toStdString());
+  const std::vector<std::string> expected{"Launcher V-2, round Earth (current)", "Launcher V-2", "Launcher V-2 (2)",
+                                          "Launcher V-2, round Earth"};
+  EXPECT_EQ(legend, expected);
 }
 
 TEST_F(ResultsTest, ExtrasButtonSitsInTheFreeStripAndOffersTheCommandsWhileAChartIsShown) {
