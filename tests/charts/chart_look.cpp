@@ -15,6 +15,7 @@
 #include "charts/chart_view.h"
 #include "scenario/presets.h"
 #include "scenario/scenario_inputs.h"
+#include "trajectory/number_format.h"
 #include "trajectory/trajectory_run.h"
 #include "support/record_codes.h"
 
@@ -77,6 +78,19 @@ int main(int argc, char** argv) {
     DrawChart(view, picture);
     ok &= Save(picture, dir, button[6] == 'P' ? "overlay_v2_buttonP.png" : "overlay_v2.png");
   }
+
+  // Six kept runs under the seven-row chart, in German: the legend has to look for room.
+  std::vector<KeptRun> six;
+  for (double dt0 : {0.02, 0.015, 0.008, 0.005, 0.003, 0.002}) {
+    six.push_back(KeepRun(*RunPreset(vc::Rocket, 0, dt0), "Launcher V-2, dt0 = " + FormatGeneral(dt0),
+                          VehicleClass::Rocket, {}));
+  }
+  auto v2Again = RunPreset(vc::Rocket, 0);
+  ChartView crowded = CatalogueView(*v2Again, "ButtonP", 2, vc::Rocket);
+  crowded.label = "Launcher V-2";
+  crowded.kept = six;
+  DrawChart(crowded, picture);
+  ok &= Save(picture, dir, "overlay_v2_six_kept_de.png");
 
   // The balloon's default chart in Russian with the readout over it.
   auto balloon = RunPreset(vc::Balloon, 0);
