@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainterPath>
 #include <QPainter>
@@ -26,7 +27,25 @@ std::array<QFont, 3> NarrowChartFonts() {
   return fonts;
 }
 
-int ChartTextWidth(const QString& text) { return QFontMetrics(ChartFont()).horizontalAdvance(text); }
+QFont ChartFontVariant(int font) {
+  if (font <= 0) return ChartFont();
+  return NarrowChartFonts()[static_cast<std::size_t>(std::min(font, kChartFonts - 1) - 1)];
+}
+
+int ChartTextWidth(const QString& text, int font) {
+  return QFontMetrics(ChartFontVariant(font)).horizontalAdvance(text);
+}
+
+int ChartLineHeight(int font) { return QFontMetrics(ChartFontVariant(font)).height(); }
+
+QRect ChartTextBox(QPoint at, const QString& text, int font, QSize pictureSize) {
+  const QFontMetrics metrics(ChartFontVariant(font));
+  const QRect box(0, 0, metrics.horizontalAdvance(text), metrics.height());
+  if (!QRect(QPoint(0, 0), pictureSize).contains(box.translated(at))) {
+    at = KeepInside(at, metrics.tightBoundingRect(text).translated(0, metrics.ascent()), pictureSize);
+  }
+  return box.translated(at);
+}
 
 QPoint KeepInside(QPoint at, const QRect& ink, QSize pictureSize) {
   int dx = 0;
@@ -44,8 +63,6 @@ QPoint KeepInside(QPoint at, const QRect& ink, QSize pictureSize) {
 
 PainterCanvas::PainterCanvas(QPainter& painter, Curves curves)
     : painter_(painter),
-      metrics_(ChartFont(), painter.device()),
-      narrowFonts_(NarrowChartFonts()),
       curves_(curves),
       pictureSize_(painter.device()->width(), painter.device()->height()) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -60,9 +77,19 @@ void PainterCanvas::SetPen(QRgb colour) {
   // Markers set the same pen hundreds of times a chart.
   if (started_ && colour == pen_) return;
   pen_ = colour;
+  ApplyPen();
+}
+
+void PainterCanvas::SetLineWidth(int width) {
+  if (started_ && width == width_) return;
+  width_ = width;
+  ApplyPen();
+}
+
+void PainterCanvas::ApplyPen() {
   // Flat caps leave out the last pixel of a line, as the layout expects.
-  QPen pen{QColor::fromRgb(colour)};
-  pen.setWidth(1);
+  QPen pen{QColor::fromRgb(pen_)};
+  pen.setWidth(width_);
   pen.setCapStyle(Qt::FlatCap);
   pen.setJoinStyle(Qt::MiterJoin);
   painter_.setPen(pen);
@@ -105,32 +132,12 @@ void PainterCanvas::Polygon(std::span<const QPoint> points) {
   painter_.drawPolygon(points.data(), static_cast<int>(points.size()));
 }
 
-void PainterCanvas::Text(int x, int y, const QString& text, int maxWidth) {
-  if (maxWidth > 0 && metrics_.horizontalAdvance(text) > maxWidth) {
-    // The narrowest variant is used even when it still does not fit.
-    const QFont* font = &narrowFonts_.back();
-    for (const QFont& candidate : narrowFonts_) {
-      if (QFontMetrics(candidate, painter_.device()).horizontalAdvance(text) <= maxWidth) {
-        font = &candidate;
-        break;
-      }
-    }
-    painter_.setFont(*font);
-    DrawText(QPoint(x, y), text, QFontMetrics(*font, painter_.device()));
-    painter_.setFont(ChartFont());
-    return;
-  }
-  DrawText(QPoint(x, y), text, metrics_);
-}
-
-void PainterCanvas::DrawText(QPoint at, const QString& text, const QFontMetrics& metrics) {
-  const QRect box(0, 0, metrics.horizontalAdvance(text), metrics.height());
-  if (!QRect(QPoint(0, 0), pictureSize_).contains(box.translated(at))) {
-    at = KeepInside(at, metrics.tightBoundingRect(text).translated(0, metrics.ascent()),
-                    pictureSize_);
-  }
-  painter_.fillRect(box.translated(at), QColor::fromRgb(brush_));
-  painter_.drawText(at.x(), at.y() + metrics.ascent(), text);
+void PainterCanvas::Text(int x, int y, const QString& text, int font) {
+  const QRect box = ChartTextBox(QPoint(x, y), text, font, pictureSize_);
+  if (font != 0) painter_.setFont(ChartFontVariant(font));
+  painter_.fillRect(box, QColor::fromRgb(brush_));
+  painter_.drawText(box.left(), box.top() + QFontMetrics(ChartFontVariant(font)).ascent(), text);
+  if (font != 0) painter_.setFont(ChartFont());
 }
 
 }  // namespace zarv

@@ -2,17 +2,21 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include <QPainter>
 
 #include "charts/chart_canvas.h"
 #include "charts/chart_captions.h"
+#include "charts/chart_cover.h"
+#include "charts/chart_curves.h"
 #include "charts/chart_labels.h"
 #include "charts/chart_legend.h"
 #include "charts/chart_scales.h"
 #include "charts/chart_view.h"
 #include "scenario/program_info.h"
+#include "texts/run_label.h"
 
 namespace zarv {
 
@@ -21,6 +25,7 @@ namespace {
 constexpr int kTopTicks = 7;  // tick intervals until a signed curve appears
 constexpr int kSignedTicks = 4;
 constexpr int kSuperscriptRise = 4;  // px, the square of a unit above its line
+constexpr int kBannerMargin = 2;     // px between the banner and the picture's edge
 
 int Rnd(double value) { return ChartRound(value); }
 
@@ -32,52 +37,36 @@ int ClearOfTopLabel(int captionY, int labelY) {
   return captionY;
 }
 
-// One run's curve of one row, with its markers. Over time or range the flight starts at 0,
-// so the full-range curve begins on the plot's left edge; over any other abscissa it
-// begins at its first sample. Zoomed, only samples inside the range are joined.
-void DrawRunCurve(ChartCanvas& canvas, const ChartScales& s, std::size_t run,
-                  const CurveScale& curve, std::vector<QPoint>& points,
-                  std::vector<QPoint>* drawn) {
-  const RunRow x = s.Row(run, s.AbscissaRow());
-  const RunRow y = s.Row(run, curve.row);
-  const int n = std::min(x.size(), y.size());
-  if (n == 0) return;
-  points.resize(static_cast<std::size_t>(n));
-  std::vector<char> inside(static_cast<std::size_t>(n), 1);
-  for (int i = 1; i <= n; ++i) {
-    points[static_cast<std::size_t>(i - 1)] = QPoint(s.PixelX(x[i]), s.PixelY(y[i], curve));
-    if (s.zoomed) inside[static_cast<std::size_t>(i - 1)] = s.Inside(x[i]);
-  }
-  if (drawn != nullptr) drawn->insert(drawn->end(), points.begin(), points.end());
+// One run's traced curve, the current run bold over kept ones, with its markers.
+void DrawRunCurve(ChartCanvas& canvas, const ChartScales& s, std::size_t run, int rowNumber,
+                  const RunCurve& curve) {
+  const int width = CurveWidth(s, run);
   canvas.SetPen(s.runs[run].colour);
-  const int abscissaRow = s.AbscissaRow();
-  if (!s.zoomed) {
-    const bool fromLeftEdge = abscissaRow == row::kTime || abscissaRow == row::kRange;
-    const QPoint first = points.front();
-    if (fromLeftEdge) points.front().setX(s.layout.left);
-    canvas.Polyline(points);
-    points.front() = first;
-  } else {
-    for (int i = 0; i < n;) {
-      if (!inside[static_cast<std::size_t>(i)]) {
-        ++i;
-        continue;
-      }
-      int end = i;
-      while (end < n && inside[static_cast<std::size_t>(end)]) ++end;
-      canvas.Polyline(std::span<const QPoint>(points.data() + i, static_cast<std::size_t>(end - i)));
-      i = end;
-    }
+  canvas.SetLineWidth(width);
+  for (const auto& [begin, end] : curve.pieces) {
+    canvas.Polyline(
+        std::span<const QPoint>(curve.points.data() + begin, static_cast<std::size_t>(end - begin)));
   }
+  canvas.SetLineWidth(1);
   canvas.SetPen(chart_colour::kBlack);
-  if (const MarkerStyle* style = FindMarkerStyle(curve.row)) {
-    const int interval = MarkerInterval(curve.row);
-    for (int i = interval; i <= n; i += interval) {
-      if (!inside[static_cast<std::size_t>(i - 1)]) continue;
-      const QPoint& p = points[static_cast<std::size_t>(i - 1)];
+  if (const MarkerStyle* style = FindMarkerStyle(rowNumber)) {
+    for (int i : curve.markers) {
+      const QPoint& p = curve.points[static_cast<std::size_t>(i)];
       DrawMarker(canvas, p.x(), p.y(), style->curveSize, style->curveShape);
     }
   }
+}
+
+// Labels of one axis's values, each at its place and within its room.
+void AxisText(ChartCanvas& canvas, const std::vector<QPoint>& at, const std::vector<double>& values,
+              int digits, const std::vector<int>& rooms) {
+  const AxisLabels labels = FitAxisLabels(values, digits, rooms);
+  for (std::size_t j = 0; j < at.size(); ++j) canvas.Text(at[j].x(), at[j].y(), labels.texts[j], labels.font);
+}
+
+void AxisText(ChartCanvas& canvas, const std::vector<QPoint>& at, const std::vector<double>& values,
+              int digits, int room) {
+  AxisText(canvas, at, values, digits, std::vector<int>(values.size(), room));
 }
 
 }  // namespace
@@ -135,23 +124,28 @@ ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
   // is left so that they do not run into each other.
   const int lastX = L + 8 * labelStep - 8;
   const int edgeRoom = (kChartWidth - 1 - lastX + labelStep) / 2 - 2;
-  for (int j = 0; j <= 8; ++j) {
-    const int room = j >= 7 ? std::min(labelStep - 4, edgeRoom) : labelStep - 4;
-    canvas.Text(L + j * labelStep - 8, kChartBottom + 9,
-                FitLabel(s.from + j * (s.to - s.from) / 8, 4, room), room);
+  {
+    std::vector<QPoint> at;
+    std::vector<double> values;
+    std::vector<int> rooms;
+    for (int j = 0; j <= 8; ++j) {
+      at.emplace_back(L + j * labelStep - 8, kChartBottom + 9);
+      values.push_back(s.from + j * (s.to - s.from) / 8);
+      rooms.push_back(j >= 7 ? std::min(labelStep - 4, edgeRoom) : labelStep - 4);
+    }
+    AxisText(canvas, at, values, 4, rooms);
   }
-  // Before the curves: its white box must not hide data.
-  constexpr LanguageText kRoundEarth = {"круглая Земля", "runde Erde", "round Earth"};
-  const QString banner = view.settings.roundEarth
-                             ? QString::fromUtf8(kBanner) + QString::fromUtf8(kRoundEarth.in(language)) + "  "
-                             : QString::fromUtf8(kBanner);
-  canvas.Text(L + 10, Y0 - 18, banner, 0);
+  // Above the plot's top right corner, clear of the curves, the axes and their numbers.
+  QString banner = QString::fromUtf8(kBanner);
+  if (view.settings.roundEarth) banner += QString::fromUtf8(kRoundEarthLabel.in(language)) + "  ";
+  canvas.Text(kChartWidth - kBannerMargin - ChartTextWidth(banner),
+              s.Plot().top() - kBannerMargin - ChartLineHeight(), banner, 0);
 
   // Numbers right of an axis must end before the next axis to the right.
   const int labelRoom = A - 8;
-  std::vector<QPoint> points;
-  std::vector<QPoint> drawn;
-  const bool withLegend = s.runs.size() > 1;
+  RunCurve traced;
+  std::optional<PlotCover> cover;  // what the legend must keep clear of
+  if (s.runs.size() > 1) cover.emplace(s);
   int ticks = kTopTicks;
   for (int k = 1; k < layout.listedRows; ++k) {
     const CurveScale& curve = s.curves[static_cast<std::size_t>(k - 1)];
@@ -165,15 +159,17 @@ ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
       const int t = Rnd(lh / static_cast<double>(kSignedTicks));
       const double v = std::isfinite(m) ? m / kSignedTicks : 0.0;
       canvas.Line(axisX, kChartBottom, axisX, kChartBottom - 2 * layout.below);
-      canvas.Text(axisX + 9, Y0, QStringLiteral("0.0"), labelRoom);
+      canvas.Text(axisX + 9, Y0, QStringLiteral("0.0"), 0);
+      std::vector<QPoint> at;
+      std::vector<double> values;
       for (int j = 1; j <= kSignedTicks; ++j) {
         canvas.Line(axisX, Y0 - j * t, axisX + 3, Y0 - j * t);
         canvas.Line(axisX, Y0 + j * t, axisX + 3, Y0 + j * t);
         // Below the zero line the same text: the band already says the sign.
-        const QString label = FitLabel(j * v, 3, labelRoom);
-        canvas.Text(axisX + 6, Y0 - j * t, label, labelRoom);
-        canvas.Text(axisX + 6, Y0 + j * t, label, labelRoom);
+        at.insert(at.end(), {QPoint(axisX + 6, Y0 - j * t), QPoint(axisX + 6, Y0 + j * t)});
+        values.insert(values.end(), {j * v, j * v});
       }
+      AxisText(canvas, at, values, 3, labelRoom);
       const PlacedCaption caption = SignedAxisCaption(rowNumber, log.units, language);
       if (caption.text != nullptr) {
         canvas.Text(axisX - 2 + caption.dx, Y0 - lh - 20 + caption.dy,
@@ -184,21 +180,28 @@ ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
       if (k == 1) {
         const int g = Rnd(U / static_cast<double>(ticks));
         const int room = Rnd(A / 2.0) + 15;
+        std::vector<QPoint> at;
+        std::vector<double> values;
         for (int j = 0; j <= ticks; ++j) {
           DrawMarker(canvas, L, Y0, 6, 10);
           canvas.SetBrush(kWhite);
           canvas.Line(L, Y0 - j * g, L - 3, Y0 - j * g);
           // Labels on the grid lines, read 1.1 times the axis scale.
-          canvas.Text(L - 6 - Rnd(A / 2.0) - 13, Y0 - j * g - 5,
-                      FitLabel(j * ymax / ticks * 1.1, 4, room), room);
+          at.emplace_back(L - 6 - Rnd(A / 2.0) - 13, Y0 - j * g - 5);
+          values.push_back(j * ymax / ticks * 1.1);
         }
+        AxisText(canvas, at, values, 4, room);
       } else {
         canvas.Line(axisX, Y0, axisX, Y0 - la);
         const int t = Rnd(la / static_cast<double>(ticks));
+        std::vector<QPoint> at;
+        std::vector<double> values;
         for (int j = 0; j <= ticks; ++j) {
           canvas.Line(axisX, Y0 - j * t, axisX + 3, Y0 - j * t);
-          canvas.Text(axisX + 6, Y0 - j * t, FitLabel(j * ymax / ticks, 4, labelRoom), labelRoom);
+          at.emplace_back(axisX + 6, Y0 - j * t);
+          values.push_back(j * ymax / ticks);
         }
+        AxisText(canvas, at, values, 4, labelRoom);
       }
       canvas.SetBrush(kWhite);
       // A caption in parts (the square of kW/m2) continues where the previous part ends.
@@ -227,12 +230,17 @@ ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
 
     // Kept runs under the current one, which stays on top.
     for (std::size_t run = s.runs.size(); run-- > 0;) {
-      DrawRunCurve(canvas, s, run, curve, points, withLegend ? &drawn : nullptr);
+      TraceRunCurve(s, run, curve, traced);
+      DrawRunCurve(canvas, s, run, rowNumber, traced);
+      if (cover) cover->Mark(traced, CurveWidth(s, run));
     }
     canvas.SetBrush(kWhite);
   }
 
-  if (withLegend) PaintLegend(canvas, s, language, drawn);
+  if (cover) {
+    cover->Finish();
+    PaintLegend(canvas, s, PlaceLegend(s, language, *cover));
+  }
   return buttons;
 }
 

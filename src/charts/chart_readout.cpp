@@ -8,6 +8,7 @@
 
 #include "charts/chart_canvas.h"
 #include "charts/chart_captions.h"
+#include "charts/chart_legend.h"
 #include "charts/chart_scales.h"
 #include "charts/chart_view.h"
 
@@ -56,7 +57,7 @@ std::optional<double> ValueAt(const RunRow& x, const RunRow& y, const ChartScale
   return std::nullopt;
 }
 
-ChartReadout Read(const ChartView& view, const ChartScales& s, double abscissa) {
+ChartReadout Read(const ChartView& view, const ChartScales& s, double abscissa, const QRect* legend) {
   const UnitFlags& units = s.runs.front().log->units;
   const Language language = view.settings.windowLanguage;
   ChartReadout readout;
@@ -66,7 +67,12 @@ ChartReadout Read(const ChartView& view, const ChartScales& s, double abscissa) 
   readout.plotBottom = kChartBottom;
   readout.plotLeft = s.layout.left;
   readout.plotRight = s.layout.left + s.layout.plotWidth;
-  readout.plotTop = s.layout.zeroLine - 7 * ChartRound(s.layout.above / 7.0);
+  readout.plotTop = s.Plot().top();
+  if (legend != nullptr) {
+    readout.legend = *legend;
+  } else if (s.runs.size() > 1) {
+    readout.legend = PlaceLegend(s, language).box;
+  }
   if (const char* caption = AbscissaCaption(s.AbscissaRow(), units, language)) {
     readout.abscissaCaption = QString::fromUtf8(caption);
   }
@@ -89,18 +95,24 @@ ChartReadout Read(const ChartView& view, const ChartScales& s, double abscissa) 
   return readout;
 }
 
-}  // namespace
-
-ChartReadout ReadChartAt(const ChartView& view, double abscissa) {
-  return Read(view, ComputeChartScales(view), abscissa);
-}
-
-ChartReadout ReadChart(const ChartView& view, int pointerX) {
+ChartReadout ReadUnder(const ChartView& view, int pointerX, const QRect* legend) {
   const ChartScales s = ComputeChartScales(view);
-  ChartReadout readout = Read(view, s, s.AbscissaAt(pointerX));
+  ChartReadout readout = Read(view, s, s.AbscissaAt(pointerX), legend);
   readout.x = pointerX;
   readout.inside = pointerX >= s.layout.left && pointerX <= s.layout.left + s.layout.plotWidth;
   return readout;
+}
+
+}  // namespace
+
+ChartReadout ReadChartAt(const ChartView& view, double abscissa) {
+  return Read(view, ComputeChartScales(view), abscissa, nullptr);
+}
+
+ChartReadout ReadChart(const ChartView& view, int pointerX) { return ReadUnder(view, pointerX, nullptr); }
+
+ChartReadout ReadChart(const ChartView& view, int pointerX, const QRect& legend) {
+  return ReadUnder(view, pointerX, &legend);
 }
 
 void PaintReadout(QPainter& painter, const ChartReadout& readout, const QLocale& locale) {
@@ -139,19 +151,47 @@ void PaintReadout(QPainter& painter, const ChartReadout& readout, const QLocale&
   // readable. A box wider than the room on both sides stays inside the plot over the line.
   const int roomRight = readout.plotRight - readout.x - kGap;
   const int roomLeft = readout.x - kGap - readout.plotLeft;
-  int left = roomRight >= width || roomRight >= roomLeft ? readout.x + kGap : readout.x - kGap - width;
-  if (width <= readout.plotRight - readout.plotLeft) {
-    left = std::clamp(left, readout.plotLeft, readout.plotRight - width);
+  const bool rightFirst = roomRight >= width || roomRight >= roomLeft;
+  const auto place = [&](bool right, int top) {
+    int left = right ? readout.x + kGap : readout.x - kGap - width;
+    if (width <= readout.plotRight - readout.plotLeft) {
+      left = std::clamp(left, readout.plotLeft, readout.plotRight - width);
+    }
+    left = std::clamp(left, 0, std::max(picture.width() - width, 0));
+    return QRect(left, std::clamp(top, 0, std::max(picture.height() - height, 0)), width, height);
+  };
+  // At the top of the plot unless that covers the legend; then on the line's other side,
+  // or under or over the legend.
+  const QRect& legend = readout.legend;
+  QRect box = place(rightFirst, readout.plotTop + kPad);
+  if (box.intersects(legend)) {
+    for (const int top : {readout.plotTop + kPad, legend.bottom() + 1 + kGap, legend.top() - kGap - height}) {
+      if (top < readout.plotTop || top + height > readout.plotBottom) continue;
+      const QRect near = place(rightFirst, top), far = place(!rightFirst, top);
+      if (!near.intersects(legend)) {
+        box = near;
+        break;
+      }
+      if (!far.intersects(legend)) {
+        box = far;
+        break;
+      }
+    }
   }
-  left = std::clamp(left, 0, std::max(picture.width() - width, 0));
-  const int top = std::clamp(readout.plotTop + kPad, 0, std::max(picture.height() - height, 0));
+  const int left = box.left();
+  const int top = box.top();
 
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setRenderHint(QPainter::TextAntialiasing, false);
   painter.setFont(font);
   painter.setPen(QColor(0x40, 0x40, 0x40));
-  painter.drawLine(readout.x, readout.plotTop, readout.x, readout.plotBottom);
+  if (readout.x >= legend.left() && readout.x <= legend.right()) {
+    painter.drawLine(readout.x, readout.plotTop, readout.x, legend.top() - 1);
+    painter.drawLine(readout.x, legend.bottom() + 1, readout.x, readout.plotBottom);
+  } else {
+    painter.drawLine(readout.x, readout.plotTop, readout.x, readout.plotBottom);
+  }
   painter.setPen(Qt::black);
   painter.setBrush(Qt::white);
   painter.drawRect(left, top, width - 1, height - 1);

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QLocale>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -33,6 +34,7 @@ struct ChartReadout {
   int x = 0;            // pixel column of the pointer
   int plotTop = 0, plotBottom = 0;  // px, the vertical line's extent
   int plotLeft = 0, plotRight = 0;  // px, where the box may go without covering the axes
+  QRect legend;                     // the legend of the runs, which the readout leaves readable
   double abscissa = 0.0;
   QString abscissaCaption, abscissaUnit;
   std::vector<ReadoutRun> runs;
@@ -44,6 +46,9 @@ ChartReadout ReadChartAt(const ChartView& view, double abscissa);
 
 // The same under a pointer column of the picture.
 ChartReadout ReadChart(const ChartView& view, int pointerX);
+// The same with the legend's box already known from an earlier reading of the same chart,
+// as on every further pointer move: placing the legend reads every curve again.
+ChartReadout ReadChart(const ChartView& view, int pointerX, const QRect& legend);
 
 // A thin vertical line at the pointer and a box of the values beside it, over a picture
 // that already holds the chart.

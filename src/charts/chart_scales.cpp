@@ -56,6 +56,11 @@ RunRow::RunRow(const ShownRun& run, int rowNumber, int capacity, const UnitFlags
   factor_ = UnitFactor(rowNumber, run.log->units, shown);
 }
 
+QRect ChartScales::Plot() const {
+  const int top = layout.zeroLine - 7 * ChartRound(layout.above / 7.0);
+  return QRect(QPoint(layout.left, top), QPoint(layout.left + layout.plotWidth, kChartBottom));
+}
+
 int ChartScales::PixelX(double x) const { return layout.left + Offset((x - from) * sx); }
 
 int ChartScales::PixelY(double y, const CurveScale& curve) const {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 #include "charts/chart_frame.h"
@@ -58,6 +59,8 @@ struct ChartScales {
   std::vector<CurveScale> curves;  // curve k of the list is curves[k - 1]
 
   bool Inside(double x) const { return !zoomed || (x >= from && x <= to); }
+  // From the top grid line to the abscissa line, left to right edge, both included.
+  QRect Plot() const;
   int PixelX(double x) const;
   int PixelY(double y, const CurveScale& curve) const;
   // The abscissa under a pixel column (clamped to the plot).

@@ -1,18 +1,18 @@
 #include "charts/chart_view.h"
 
+#include <algorithm>
 #include <array>
-
-#include "trajectory/number_format.h"
 
 namespace zarv {
 
 namespace {
 
-// Distinct on white and from each other, none of them black.
+// Distinct on white and from each other, none of them black, a quarter of the way to
+// white so that the current run's black stands out among them.
 //                                   blue        red         green       orange
 //                                   purple      brown
-constexpr std::array<QRgb, kMaxKeptRuns> kPalette{0xFF1F5FD0, 0xFFD62728, 0xFF2CA02C, 0xFFFF8C0E,
-                                                  0xFF9467BD, 0xFF8C564B};
+constexpr std::array<QRgb, kMaxKeptRuns> kPalette{0xFF5787DC, 0xFFE05D5E, 0xFF61B861, 0xFFFFA94A,
+                                                  0xFFAF8DCE, 0xFFA98078};
 
 // Size of one display unit in SI for each flagged row.
 double UnitSize(int rowNumber, const UnitFlags& units) {
@@ -33,12 +33,18 @@ double UnitSize(int rowNumber, const UnitFlags& units) {
 
 }  // namespace
 
-KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass) {
-  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass};
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
+                const RunChoices& choices) {
+  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, choices};
 }
 
-std::string KeptRunLabel(const std::string& name, double dt0) {
-  return name + ", dt0 = " + FormatGeneral(dt0);
+std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept) {
+  const auto taken = [&](const std::string& name) {
+    return std::any_of(kept.begin(), kept.end(), [&](const KeptRun& run) { return run.label == name; });
+  };
+  std::string unique = label;
+  for (int n = 2; taken(unique); ++n) unique = label + " (" + std::to_string(n) + ")";
+  return unique;
 }
 
 QRgb KeptRunColour(int index) {

@@ -11,6 +11,7 @@
 #include <QColor>
 
 #include "charts/chart_frame.h"
+#include "scenario/run_choices.h"
 #include "trajectory/trajectory_log.h"
 
 namespace zarv {
@@ -20,15 +21,18 @@ struct KeptRun {
   std::shared_ptr<const TrajectoryLog> log;
   std::string label;          // UTF-8, e.g. "Launcher V-2, dt0 = 0.001"
   VehicleClass vehicleClass = VehicleClass::None;  // decides which class-specific rows it has
+  RunChoices choices;
 };
 
 inline constexpr int kMaxKeptRuns = 6;
 
 // Copies the log, so that the next run may overwrite the original.
-KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass);
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
+                const RunChoices& choices);
 
-// "<name>, dt0 = <step>", the step in the general format.
-std::string KeptRunLabel(const std::string& name, double dt0);
+// The label a run is kept under beside `kept`: its own, or with " (2)", " (3)"... when a
+// kept run already has it, so that no two kept runs carry the same name.
+std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept);
 
 // Curve colour of kept run `index` (0..5); the current run is black.
 QRgb KeptRunColour(int index);

@@ -32,6 +32,7 @@ ChartOverlay::ChartOverlay(QLabel* picture, std::function<std::optional<ChartVie
 void ChartOverlay::Clear() {
   pointerX_.reset();
   dragFrom_.reset();
+  legend_.reset();
   update();
 }
 
@@ -78,7 +79,8 @@ void ChartOverlay::paintEvent(QPaintEvent*) {
   if (!pointerX_) return;
   const std::optional<ChartView> chart = shownChart_();
   if (!chart) return;
-  const ChartReadout readout = ReadChart(*chart, *pointerX_);
+  const ChartReadout readout = legend_ ? ReadChart(*chart, *pointerX_, *legend_) : ReadChart(*chart, *pointerX_);
+  legend_ = readout.legend;
   QPainter painter(this);
   if (dragFrom_ && std::abs(*pointerX_ - *dragFrom_) >= kMinBand) {
     const int left = std::min(*pointerX_, *dragFrom_);

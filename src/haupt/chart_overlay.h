@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QLocale>
+#include <QRect>
 #include <QWidget>
 
 #include "charts/chart_view.h"
@@ -41,6 +42,7 @@ class ChartOverlay : public QWidget {
   const QLocale& locale_;
   std::optional<int> pointerX_;  // px, while the pointer is over the picture
   std::optional<int> dragFrom_;  // px, while the left button is held
+  std::optional<QRect> legend_;  // of the chart shown, once read
 };
 
 }  // namespace zarv

@@ -16,15 +16,16 @@
 #include "haupt/message_sink.h"
 #include "haupt/results_files.h"
 #include "haupt/results_texts.h"
-#include "haupt/run_label.h"
+#include "haupt/trust_commands.h"
 #include "haupt/window_texts.h"
+#include "scenario/run_csv.h"
+#include "scenario/scenario_inputs.h"
+#include "texts/run_label.h"
 #include "trajectory/file_writer.h"
-#include "trajectory/log_csv.h"
 
 namespace zarv {
 
 namespace {
-
 
 QString Text(const LanguageText& text, Language language) { return QString::fromUtf8(text.in(language)); }
 
@@ -68,8 +69,11 @@ void ChartResults::AddCommands() {
 Language ChartResults::language() const { return window_.WindowLanguage; }
 
 void ChartResults::RunFinished() {
-  runLabel_ = RunLabel(record_, window_.inputs());
   runClass_ = VehicleClassFromRecord(record_[sf::VehicleClass]);
+  runChoices_.earth = window_.trust().drawnRunRound() ? EarthModel::Round : EarthModel::Flat;
+  // Inputs the class does not take from the record keep the run's values.
+  const RunInputs given = InputsFromScenario(record_, window_.inputs());
+  runLabel_ = RunLabel(PresetText(record_), window_.inputs(), given, runClass_, runChoices_, language());
   runKept_ = false;
   zoom_.reset();
 }
@@ -128,7 +132,7 @@ void ChartResults::KeepCurrentRun() {
   std::string label = runLabel_;
   if (label.empty())
     label = Text(results_text::kUnnamedRun, language()).arg(kept_.size() + 1).toStdString();
-  kept_.push_back(KeepRun(window_.log(), std::move(label), runClass_));
+  kept_.push_back(KeepRun(window_.log(), UniqueKeptLabel(label, kept_), runClass_, runChoices_));
   runKept_ = true;
   redraw_();
 }
@@ -156,13 +160,9 @@ QString ChartResults::AskPath(const QString& title, const QString& filter) const
   return askPath_(&window_, title, filter);
 }
 
-bool ChartResults::Write(const QString& path, const std::string& content) const {
-  const FileWriteResult written = WriteWholeFile(QFile::encodeName(path).toStdString(), content);
-  if (!written.ok) {
-    messages_.ShowError(Text(Texts().fileWriteFailed, language())
-                            .arg(path, QString::fromStdString(ReasonText(written.reason, language()))));
-  }
-  return written.ok;
+void ChartResults::ReportWriteFailure(const QString& path, const std::string& systemReason) const {
+  messages_.ShowError(Text(Texts().fileWriteFailed, language())
+                          .arg(path, QString::fromStdString(ReasonText(systemReason, language()))));
 }
 
 void ChartResults::SavePicture() {
@@ -178,7 +178,9 @@ void ChartResults::SavePicture() {
     messages_.ShowError(Text(results_text::kUnknownPictureFormat, language()).arg(path));
     return;
   }
-  Write(path, bytes.toStdString());
+  const FileWriteResult written = WriteWholeFile(QFile::encodeName(path).toStdString(),
+                                                 std::string_view(bytes.constData(), bytes.size()));
+  if (!written.ok) ReportWriteFailure(path, written.reason);
 }
 
 void ChartResults::CopyPicture() {
@@ -191,9 +193,24 @@ void ChartResults::SaveData() {
                                Text(results_text::kDataFilter, language()));
   if (path.isEmpty()) return;
   const std::vector<QString> names = DataFileNames(path, static_cast<int>(kept_.size()));
-  if (!Write(names[0], FormatLogCsv(window_.log()))) return;
-  for (std::size_t k = 0; k < kept_.size(); ++k)
-    if (!Write(names[k + 1], FormatLogCsv(*kept_[k].log))) return;
+  std::vector<std::string> tables{FormatRunCsv(window_.log(), runChoices_, runLabel_)};
+  for (const KeptRun& run : kept_) tables.push_back(FormatRunCsv(*run.log, run.choices, run.label));
+  std::vector<WholeFile> files;
+  for (std::size_t k = 0; k < names.size(); ++k)
+    files.push_back({QFile::encodeName(names[k]).toStdString(), tables[k]});
+  // The set as a whole: a mixed set of this save and an earlier one would compare runs
+  // that were never shown together.
+  const FileWriteResult written = WriteWholeFiles(files);
+  if (!written.ok) {
+    ReportWriteFailure(QFile::decodeName(written.path.c_str()), written.reason);
+    return;
+  }
+  for (const QString& stale : StaleDataFiles(path, static_cast<int>(kept_.size()))) {
+    QFile file(stale);
+    if (!file.remove()) {
+      messages_.ShowError(Text(results_text::kStaleNotRemoved, language()).arg(stale, file.errorString()));
+    }
+  }
 }
 
 }  // namespace zarv

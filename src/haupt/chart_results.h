@@ -81,7 +81,7 @@ class ChartResults : public QObject {
   ChartView ViewOf(const std::array<int, kCurveListSize>& curveList, int curveCount,
                    const ChartSettings& settings) const;
   QString AskPath(const QString& title, const QString& filter) const;
-  bool Write(const QString& path, const std::string& content) const;
+  void ReportWriteFailure(const QString& path, const std::string& systemReason) const;
   void AddCommands();
 
   TForm2& window_;
@@ -95,6 +95,7 @@ class ChartResults : public QObject {
   std::optional<AbscissaRange> zoom_;
   std::string runLabel_;  // the current run's name; empty: the generic one
   VehicleClass runClass_ = VehicleClass::None;
+  RunChoices runChoices_;
   bool runKept_ = false;
   bool shown_ = false;
   std::array<int, kCurveListSize> curveList_{};

@@ -1,11 +1,14 @@
 #include "haupt/results_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include "charts/chart_view.h"
 #include "haupt/results_texts.h"
 
 namespace zarv {
@@ -55,6 +58,19 @@ std::vector<QString> DataFileNames(const QString& path, int keptRuns) {
   std::vector<QString> names{base + suffix};
   for (int k = 1; k <= keptRuns; ++k) names.push_back(base + QStringLiteral("_kept%1").arg(k) + suffix);
   return names;
+}
+
+std::vector<QString> StaleDataFiles(const QString& path, int keptRuns) {
+  const std::vector<QString> names = DataFileNames(path, kMaxKeptRuns);
+  std::vector<QString> stale;
+  for (std::size_t k = static_cast<std::size_t>(std::max(keptRuns, 0)) + 1; k < names.size(); ++k) {
+    QFile file(names[k]);
+    if (!QFileInfo(names[k]).isFile() || !file.open(QIODevice::ReadOnly)) continue;
+    // The run's comment lines, or the bare table that earlier versions saved.
+    const QByteArray start = file.read(16);
+    if (start.startsWith("# earth model:") || start.startsWith("slot,row0 ")) stale.push_back(names[k]);
+  }
+  return stale;
 }
 
 }  // namespace zarv

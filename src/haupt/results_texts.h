@@ -32,6 +32,11 @@ inline constexpr LanguageText kKeptFull{
     "Es sind schon %1 Läufe behalten. Löschen Sie die behaltenen Läufe, um einen neuen zu "
     "behalten.",
     "%1 runs are kept already. Clear the kept runs to keep another one."};
+// %1 a file of an earlier save under the same name, %2 the system's reason
+inline constexpr LanguageText kStaleNotRemoved{
+    "Файл \"%1\" остался от прежнего сохранения и не удалён: %2",
+    "Die Datei \"%1\" stammt von einer früheren Speicherung und wurde nicht entfernt: %2",
+    "The file \"%1\" is left from an earlier save and could not be removed: %2"};
 // A run whose record matches no preset, %1 its number among the kept runs
 inline constexpr LanguageText kUnnamedRun{"Расчёт %1", "Lauf %1", "Run %1"};
 

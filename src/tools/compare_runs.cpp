@@ -4,9 +4,9 @@
 
 #include "scenario/presets.h"
 #include "texts/form_captions.h"
+#include "texts/run_label.h"
 #include "tools/preset_setup.h"
 #include "tools/run_failure_message.h"
-#include "trajectory/number_format.h"
 
 namespace zarv {
 namespace {
@@ -42,18 +42,6 @@ bool ParseCompareRequest(const std::string& text, CompareRequest& request) {
     if (end == std::string::npos) return !text.empty();
     start = end + 1;
   }
-}
-
-std::string RunLabel(const std::string& presetText, const RunInputs& inputs,
-                     const RunInputs& base) {
-  std::string label = presetText;
-  RunInputs a = inputs, b = base;
-  for (const char* name : kRunInputNames) {
-    const double value = *RunInputByName(a, name);
-    if (value == *RunInputByName(b, name)) continue;
-    label += std::string(label.empty() ? "" : ", ") + name + " = " + FormatGeneral(value);
-  }
-  return label;
 }
 
 std::optional<int> RunComparisons(const RunOptions& options, const Calculation& main,
@@ -92,9 +80,10 @@ std::optional<int> RunComparisons(const RunOptions& options, const Calculation& 
       }
     }
     // Labelled before the run: a balloon's run rewrites its area.
-    label = RunLabel(label, run.inputs(), base);
+    const RunChoices choices{run.earthModel()};
+    label = RunLabel(label, run.inputs(), base, run.vehicleClass(), choices, language);
     if (const auto failure = run.Run()) return ReportRunFailure(*failure, run, language, text);
-    kept.push_back(KeepRun(run.log(), label, run.vehicleClass()));
+    kept.push_back(KeepRun(run.log(), UniqueKeptLabel(label, kept), run.vehicleClass(), choices));
   }
   return std::nullopt;
 }

@@ -19,9 +19,6 @@ struct CompareRequest {
 // False for a RUN that is not [CLASS:ITEM][,NAME=VALUE...].
 bool ParseCompareRequest(const std::string& text, CompareRequest& request);
 
-// "<preset text>, NAME = value..." for the inputs that differ from `base`.
-std::string RunLabel(const std::string& presetText, const RunInputs& inputs, const RunInputs& base);
-
 // Runs every --compare on the main run's Earth model and keeps its log for the charts.
 // Returns the exit status when one cannot be run, after printing why.
 std::optional<int> RunComparisons(const RunOptions& options, const Calculation& main,

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "scenario/calculation.h"
+#include "scenario/run_csv.h"
 #include "texts/model_warning_texts.h"
+#include "texts/run_label.h"
 #include "texts/step_check_report.h"
 #include "tools/compare_runs.h"
 #include "tools/preset_setup.h"
@@ -13,7 +15,6 @@
 #include "tools/run_commands.h"
 #include "tools/run_failure_message.h"
 #include "tools/run_outputs.h"
-#include "trajectory/log_csv.h"
 #include "trajectory/number_format.h"
 #include "trust/model_warnings.h"
 #include "trust/step_check.h"
@@ -44,11 +45,6 @@ constexpr LanguageText kSamples = {"записано отсчетов", "aufgeze
                                    "samples recorded"};
 constexpr LanguageText kFile = {"файл", "Datei", "file"};
 
-// The CSV's first line says which Earth the run flew over; the log's own heading follows.
-std::string CsvText(const Calculation& calculation) {
-  const char* earth = calculation.earthModel() == EarthModel::Round ? "round" : "flat";
-  return std::string("# earth model: ") + earth + "\n" + FormatLogCsv(calculation.log());
-}
 
 void PrintSummary(std::FILE* out, const RunOptions& options, const Calculation& calculation,
                   const std::string& resultFile) {
@@ -85,7 +81,8 @@ std::optional<int> SetUp(const RunOptions& options, Calculation& calculation, st
       return UsageError(problem);
     }
   }
-  label = RunLabel(PresetLabel(cls, item), calculation.inputs(), preset);
+  label = RunLabel(PresetLabel(cls, item), calculation.inputs(), preset, calculation.vehicleClass(),
+                   RunChoices{calculation.earthModel()}, language);
   return std::nullopt;
 }
 
@@ -135,7 +132,9 @@ int RunPreset(const RunOptions& options, char** argv) {
 
   std::size_t next = 0;
   files.Put(next++, FormatResultFile(calculation.log()));
-  if (!options.csv.empty()) files.Put(next++, CsvText(calculation));
+  if (!options.csv.empty()) {
+    files.Put(next++, FormatRunCsv(calculation.log(), {calculation.earthModel()}, label));
+  }
   if (!options.charts.empty()) {
     std::vector<std::string> pictures;
     RenderCharts(options, calculation, label, kept, argv[0], pictures);

@@ -4,9 +4,11 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <random>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -301,6 +303,13 @@ bool StreamingFile::Append(std::string_view chunk) {
   return buffer_.size() < kStreamBuffer || Flush();
 }
 
+bool StreamingFile::Sync() {
+  if (done_) Fail(EBADF);
+  if (!status_.ok || !Flush()) return false;
+  if (mode_ == Mode::kReplace && ::fsync(fd_) != 0) Fail(errno);
+  return status_.ok;
+}
+
 FileWriteResult StreamingFile::Commit() {
   if (done_) Fail(EBADF);
   if (status_.ok) Flush();
@@ -326,6 +335,20 @@ FileWriteResult StreamingFile::Commit() {
       break;
   }
   return status_;
+}
+
+FileWriteResult WriteWholeFiles(std::span<const WholeFile> files) {
+  // Destroyed before their Commit, the files leave their targets as they were.
+  std::vector<std::unique_ptr<StreamingFile>> written;
+  for (const WholeFile& file : files) {
+    written.push_back(std::make_unique<StreamingFile>(file.path));
+    if (!written.back()->Append(file.content) || !written.back()->Sync()) return written.back()->status();
+  }
+  FileWriteResult result{true, files.empty() ? fs::path() : files.back().path, {}};
+  for (const auto& file : written) {
+    if (const FileWriteResult committed = file->Commit(); !committed.ok) return committed;
+  }
+  return result;
 }
 
 bool SameFile(const fs::path& a, const fs::path& b) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,9 @@ class StreamingFile {
   bool replacesFile() const { return mode_ == Mode::kReplace; }
 
   bool Append(std::string_view chunk);
+  // Writes what is gathered and syncs a replacing temporary, so that Commit has only its
+  // rename left; false once anything has failed.
+  bool Sync();
   // Writes what is gathered and makes the file whole; once only.
   FileWriteResult Commit();
 
@@ -65,6 +69,17 @@ class StreamingFile {
   std::string buffer_;
   FileWriteResult status_;
 };
+
+struct WholeFile {
+  std::filesystem::path path;
+  std::string_view content;
+};
+
+// Several files as one set, each by the rules of WriteWholeFile: every file is written and
+// synced before the first is renamed over its target, so a failure while writing leaves
+// every target as it was (devices and descriptors among them get their bytes as they come).
+// Returns the first failure, or success naming the last file.
+FileWriteResult WriteWholeFiles(std::span<const WholeFile> files);
 
 // True when `a` and `b` name the same file, following symlinks; a name that does not exist
 // yet is compared by its folder and file name (so "out/x" and "out/../out/x" match before

@@ -90,17 +90,40 @@ TEST(ChartFaults, ShortExponentFormKeepsTheSignificantDigits) {
   }
 }
 
-TEST(ChartFaults, WideNumbersUseTheShortFormAndNoFontIsBelowTenPixels) {
-  // Envelope volume up to 190900 on the sixth axis of seven rows: 38 px of room.
-  auto log = testing::CountingLog([](int r, int j) { return r == 19 ? 190900.0 * (j - 1) / 499 : j; });
-  RecordingCanvas canvas;
-  PaintChart(canvas, *log, {0, 3, 1, 21, 2, 9, 19}, 8, kSampleCapacity, {});
-  EXPECT_NE(canvas.TextAt("1.909e5"), QPoint(-1, -1));
-  EXPECT_EQ(canvas.TextAt("1.909e+05"), QPoint(-1, -1));
-  EXPECT_EQ(canvas.TextAt("190900"), QPoint(-1, -1));
-  // Numbers that fit keep the general form.
-  EXPECT_EQ(FitLabel(548.9, 4, 60), "548.9");
-  EXPECT_EQ(FitLabel(548.9, 4, 0), "548.9");
+TEST(ChartFaults, AnAxisHasOneFormAndOneFontAndEachNumberFitsItsRoom) {
+  struct Case {
+    const char* what;
+    double top;  // the axis's values are top * j / 7, j = 0..7
+    int room;    // px
+    const char* topLabel;
+    int font;
+  };
+  const Case cases[] = {
+      {"numbers that fit stay as they are", 548.9, 60, "548.9", 0},
+      {"no room given", 0.0123456, 0, "0.01235", 0},
+      // Alone, 0.01485 needs the exponent while 0.1039 does not.
+      {"dynamic pressure zoomed into a V-2 flight", 0.1039, 38, "0.104", 1},
+      {"envelope volume beside the next axis", 190900, 38, "1.91e5", 1},
+      {"too little room for any form", 123456789, 12, "1.2e8", kChartFonts - 1},
+  };
+  for (const Case& c : cases) {
+    std::vector<double> values;
+    for (int j = 0; j <= 7; ++j) values.push_back(c.top * j / 7);
+    const std::vector<int> rooms(values.size(), c.room);
+    const AxisLabels labels = FitAxisLabels(values, 4, rooms);
+    ASSERT_EQ(labels.texts.size(), values.size()) << c.what;
+    EXPECT_EQ(labels.texts.back().toStdString(), c.topLabel) << c.what;
+    EXPECT_EQ(labels.font, c.font) << c.what;
+    int exponents = 0;
+    for (const QString& text : labels.texts) {
+      exponents += text.contains('e');
+      if (c.font < kChartFonts - 1 && c.room > 0) {
+        EXPECT_LE(ChartTextWidth(text, labels.font), c.room) << c.what << ": " << text.toStdString();
+      }
+    }
+    EXPECT_TRUE(exponents == 0 || exponents == static_cast<int>(values.size()) - 1)
+        << c.what << ": " << exponents << " of the numbers in the exponent form";
+  }
   for (const QFont& font : NarrowChartFonts()) EXPECT_GE(font.pixelSize(), 10);
 }
 

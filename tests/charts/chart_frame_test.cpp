@@ -82,7 +82,8 @@ TEST(ChartFrame, PositiveChartAxesGridAndFirstCurveLabels) {
   EXPECT_EQ(c.TextAt("548.9"), QPoint(205, 460 - 63 - 5));
   EXPECT_EQ(c.TextAt("499"), QPoint(248 + 8 * 54 - 8, 469)) << "last abscissa label";
   EXPECT_EQ(c.TextAt("H,m"), QPoint(248 - 47 + 2, 460 - 396 - 18));
-  EXPECT_EQ(c.TextAt("  ZARV vers 1.17 Beta  "), QPoint(258, 442));
+  EXPECT_EQ(c.TextAt("  ZARV vers 1.17 Beta  "), QPoint(kChartWidth - 2 - ChartTextWidth("  ZARV vers 1.17 Beta  "), 3))
+      << "above the plot's top right corner";
   EXPECT_TRUE(c.All(Kind::kRectangle).size() > 0);
   for (const auto* op : c.All(Kind::kRectangle)) {
     EXPECT_FALSE(op->brush == chart_colour::kWhite && op->x1 == 248 && op->y1 == 460)

@@ -15,6 +15,7 @@
 #include "charts/chart_view.h"
 #include "scenario/presets.h"
 #include "scenario/scenario_inputs.h"
+#include "trajectory/number_format.h"
 #include "trajectory/trajectory_run.h"
 #include "support/record_codes.h"
 
@@ -68,15 +69,28 @@ int main(int argc, char** argv) {
   // Three V-2 runs, the finest step current.
   auto v2 = RunPreset(vc::Rocket, 0, 0.001);
   const std::vector<KeptRun> kept{
-      KeepRun(*RunPreset(vc::Rocket, 0, 0.01), KeptRunLabel("Launcher V-2", 0.01), VehicleClass::Rocket),
-      KeepRun(*RunPreset(vc::Rocket, 0, 0.005), KeptRunLabel("Launcher V-2", 0.005), VehicleClass::Rocket)};
+      KeepRun(*RunPreset(vc::Rocket, 0, 0.01), "Launcher V-2, dt0 = 0.01", VehicleClass::Rocket, {}),
+      KeepRun(*RunPreset(vc::Rocket, 0, 0.005), "Launcher V-2, dt0 = 0.005", VehicleClass::Rocket, {})};
   for (const char* button : {"Button10", "ButtonP"}) {
     ChartView view = CatalogueView(*v2, button, 3, vc::Rocket);
-    view.label = KeptRunLabel("Launcher V-2", 0.001);
+    view.label = "Launcher V-2, dt0 = 0.001";
     view.kept = kept;
     DrawChart(view, picture);
     ok &= Save(picture, dir, button[6] == 'P' ? "overlay_v2_buttonP.png" : "overlay_v2.png");
   }
+
+  // Six kept runs under the seven-row chart, in German: the legend has to look for room.
+  std::vector<KeptRun> six;
+  for (double dt0 : {0.02, 0.015, 0.008, 0.005, 0.003, 0.002}) {
+    six.push_back(KeepRun(*RunPreset(vc::Rocket, 0, dt0), "Launcher V-2, dt0 = " + FormatGeneral(dt0),
+                          VehicleClass::Rocket, {}));
+  }
+  auto v2Again = RunPreset(vc::Rocket, 0);
+  ChartView crowded = CatalogueView(*v2Again, "ButtonP", 2, vc::Rocket);
+  crowded.label = "Launcher V-2";
+  crowded.kept = six;
+  DrawChart(crowded, picture);
+  ok &= Save(picture, dir, "overlay_v2_six_kept_de.png");
 
   // The balloon's default chart in Russian with the readout over it.
   auto balloon = RunPreset(vc::Balloon, 0);

@@ -3,7 +3,9 @@
 #include <QImage>
 
 #include "chart_logs.h"
+#include "charts/chart_canvas.h"
 #include "charts/chart_frame.h"
+#include "charts/chart_legend.h"
 #include "charts/chart_scales.h"
 #include "charts/chart_view.h"
 #include "recording_canvas.h"
@@ -34,8 +36,8 @@ std::vector<QRgb> CurvePens(const RecordingCanvas& canvas) {
 
 TEST(KeptRuns, EachRunKeepsItsColourOnEveryChartAndTheCurrentRunIsDrawnLast) {
   auto current = CountingLog([](int, int j) { return j; });
-  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 2.0 * j; })), "a", VehicleClass{5}},
-                                  {Shared(CountingLog([](int, int j) { return 3.0 * j; })), "b", VehicleClass{5}}};
+  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 2.0 * j; })), "a", VehicleClass{5}, {}},
+                                  {Shared(CountingLog([](int, int j) { return 3.0 * j; })), "b", VehicleClass{5}, {}}};
   EXPECT_NE(KeptRunColour(0), KeptRunColour(1));
   for (const auto& list : {std::array<int, kCurveListSize>{0, 3, 1}, {7, 9, 2}}) {
     RecordingCanvas canvas;
@@ -43,6 +45,9 @@ TEST(KeptRuns, EachRunKeepsItsColourOnEveryChartAndTheCurrentRunIsDrawnLast) {
     const std::vector<QRgb> expected{KeptRunColour(1), KeptRunColour(0), chart_colour::kBlack,
                                      KeptRunColour(1), KeptRunColour(0), chart_colour::kBlack};
     EXPECT_EQ(CurvePens(canvas), expected) << "two curves, kept runs under the current run";
+    for (const auto* curve : canvas.All(Kind::kPolyline)) {
+      EXPECT_EQ(curve->width, curve->pen == chart_colour::kBlack ? 2 : 1) << "the current run stands out";
+    }
   }
   for (int i = 0; i < kMaxKeptRuns; ++i) {
     for (int k = 0; k < i; ++k) EXPECT_NE(KeptRunColour(i), KeptRunColour(k)) << i << " vs " << k;
@@ -74,7 +79,7 @@ TEST(KeptRuns, ScalesCoverEveryRunInTheCurrentUnits) {
     current->units = c.currentUnits;
     auto keptLog = CountingLog([&](int, int j) { return c.keptMax * (j - 1) / 499.0; });
     keptLog->units = c.keptUnits;
-    const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{8}}};
+    const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{8}, {}}};
     const ChartScales s = ComputeChartScales(View(*current, {0, c.row}, 3, kept));
     ASSERT_EQ(s.curves.size(), 1u) << c.what;
     EXPECT_NEAR(s.curves[0].ymax, c.expectedMax, 1e-9 * c.expectedMax) << c.what;
@@ -87,7 +92,7 @@ TEST(KeptRuns, TimeAbscissaAndSignFollowTheKeptRunsToo) {
   keptLog->units.TimeUnit = 2;  // 0..499 min
   for (int j = 1; j <= kSampleCapacity; ++j) keptLog->at(row::kTime, j) = (j - 1) / 60.0;
   keptLog->at(row::kTime, 500) = 20.0;  // 20 min = 1200 s
-  const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{1}}};
+  const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{1}, {}}};
   const ChartScales s = ComputeChartScales(View(*current, {0, 3, 4}, 4, kept));
   EXPECT_DOUBLE_EQ(s.to, 1200.0) << "the kept run in minutes flew longest";
   EXPECT_TRUE(s.layout.isSigned) << "only the kept run's path angle goes below 0";
@@ -98,7 +103,7 @@ TEST(KeptRuns, TimeAbscissaAndSignFollowTheKeptRunsToo) {
 
 TEST(KeptRuns, ARunOfAnotherClassIsDrawnWhereItHasTheRow) {
   auto current = CountingLog([](int, int j) { return j; });
-  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 1e6 * j; })), "V-2", VehicleClass{8}}};
+  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 1e6 * j; })), "V-2", VehicleClass{8}, {}}};
   RecordingCanvas heat;
   PaintChart(heat, View(*current, {0, 3, 14}, 4, kept));  // re-entry heat flux, rocket kept
   EXPECT_EQ(heat.All(Kind::kPolyline).size(), 3u) << "altitude twice, heat flux once";
@@ -110,8 +115,8 @@ TEST(KeptRuns, ARunOfAnotherClassIsDrawnWhereItHasTheRow) {
 TEST(KeptRuns, LegendNamesTheRunsCurrentFirst) {
   auto current = CountingLog([](int, int j) { return j; });
   const std::vector<KeptRun> kept{
-      KeepRun(*CountingLog([](int, int j) { return j; }), KeptRunLabel("Launcher V-2", 0.005), VehicleClass{8}),
-      KeepRun(*CountingLog([](int, int j) { return j; }), KeptRunLabel("Launcher V-2", 0.001), VehicleClass{8})};
+      KeepRun(*CountingLog([](int, int j) { return j; }), "Launcher V-2, dt0 = 0.005", VehicleClass{8}, {}),
+      KeepRun(*CountingLog([](int, int j) { return j; }), "Launcher V-2, dt0 = 0.001", VehicleClass{8}, {})};
   ChartView view = View(*current, {0, 3}, 3, kept);
   view.settings.windowLanguage = Language::English;
   RecordingCanvas unnamed;
@@ -137,7 +142,46 @@ TEST(KeptRuns, LegendNamesTheRunsCurrentFirst) {
   view.label = "Launcher V-2, dt0 = 0.01";
   RecordingCanvas named;
   PaintChart(named, view);
-  EXPECT_EQ(named.TextAt("Launcher V-2, dt0 = 0.01"), first);
+  EXPECT_EQ(named.TextAt("Launcher V-2, dt0 = 0.01 (current)"), first);
+}
+
+TEST(KeptRuns, NoTwoLegendEntriesReadTheSame) {
+  const std::string longName(150, 'x');
+  struct Case {
+    const char* what;
+    std::string current;
+    std::vector<std::string> kept;  // kept in this order, each under UniqueKeptLabel
+    std::vector<std::string> expected;  // "" where only apartness is asked
+  };
+  const Case cases[] = {
+      {"START again unchanged after keeping", "Launcher V-2", {"Launcher V-2"},
+       {"Launcher V-2 (current)", "Launcher V-2"}},
+      {"the same run kept twice", "Launcher V-2", {"Launcher V-2", "Launcher V-2"},
+       {"Launcher V-2 (current)", "Launcher V-2", "Launcher V-2 (2)"}},
+      {"names too long for the plot", longName + ", dt0 = 0.001", {longName + ", dt0 = 0.001", longName + ", dt0 = 0.001"},
+       {"", "", ""}},
+  };
+  for (const Case& c : cases) {
+    auto log = CountingLog([](int, int j) { return j; });
+    std::vector<KeptRun> kept;
+    for (const std::string& label : c.kept) kept.push_back(KeepRun(*log, UniqueKeptLabel(label, kept), VehicleClass{8}, {}));
+    ChartView view = View(*log, {0, 3}, 3, kept);
+    view.label = c.current;
+    view.settings.windowLanguage = Language::English;
+    const ChartScales scales = ComputeChartScales(view);
+    const LegendLayout legend = PlaceLegend(scales, Language::English);
+    ASSERT_EQ(legend.texts.size(), c.expected.size()) << c.what;
+    EXPECT_TRUE(legend.texts.front().endsWith(" (current)")) << c.what;
+    for (std::size_t i = 0; i < legend.texts.size(); ++i) {
+      if (!c.expected[i].empty()) {
+        EXPECT_EQ(legend.texts[i].toStdString(), c.expected[i]) << c.what;
+      }
+      EXPECT_LE(ChartTextWidth(legend.texts[i], legend.font), scales.layout.plotWidth) << c.what;
+      for (std::size_t k = 0; k < i; ++k) {
+        EXPECT_NE(legend.texts[i], legend.texts[k]) << c.what << ": entries " << k << " and " << i;
+      }
+    }
+  }
 }
 
 TEST(KeptRuns, WithoutKeptRunsThePictureIsThePlainChart) {
@@ -153,7 +197,7 @@ TEST(KeptRuns, WithoutKeptRunsThePictureIsThePlainChart) {
 
   // More than six kept runs: the first six are drawn.
   std::vector<KeptRun> many;
-  for (int i = 0; i < kMaxKeptRuns + 2; ++i) many.push_back(KeepRun(*current, "k", VehicleClass::Projectile));
+  for (int i = 0; i < kMaxKeptRuns + 2; ++i) many.push_back(KeepRun(*current, "k", VehicleClass::Projectile, {}));
   RecordingCanvas canvas;
   PaintChart(canvas, View(*current, {0, 3}, 3, many));
   EXPECT_EQ(canvas.All(Kind::kPolyline).size(), static_cast<std::size_t>(kMaxKeptRuns + 1));

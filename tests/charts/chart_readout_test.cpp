@@ -65,7 +65,7 @@ TEST(Readout, CaptionsUnitsAndKeptRunsInCurrentUnits) {
   auto metres = std::make_unique<TrajectoryLog>(log);
   metres->units.AltitudeInKm = 0;
   for (int j = 1; j <= kSampleCapacity; ++j) metres->at(row::kAltitude, j) *= 2000.0;  // twice, in m
-  const std::vector<KeptRun> kept{{std::shared_ptr<const TrajectoryLog>(std::move(metres)), "twice", VehicleClass::Rocket}};
+  const std::vector<KeptRun> kept{{std::shared_ptr<const TrajectoryLog>(std::move(metres)), "twice", VehicleClass::Rocket, {}}};
   ChartView view = V2View();
   view.kept = kept;
   ASSERT_EQ(log.units.AltitudeInKm, 1);
@@ -118,6 +118,28 @@ TEST(Readout, PaintsOverACopyOfTheChartAndFollowsTheLocale) {
   int boxRight = 0;
   for (int x = 405; x < kChartWidth; ++x) boxRight += english.pixel(x, r.plotTop + 30) != chart.pixel(x, r.plotTop + 30);
   EXPECT_GT(boxRight, 0) << "the box stands right of the line";
+}
+
+TEST(Readout, LeavesTheLegendOfTheRunsReadable) {
+  // Falling from the top left corner: the legend goes top right, where the readout begins.
+  auto falling = testing::CountingLog([](int, int j) { return 500.0 - j; });
+  ChartView view = PlainView(*falling, {0, 3, 1}, 4, kSampleCapacity, {});
+  const std::vector<KeptRun> kept{KeepRun(*falling, "kept", VehicleClass::Projectile, {}),
+                                  KeepRun(*falling, "kept again", VehicleClass::Projectile, {})};
+  view.kept = kept;
+  QImage chart;
+  DrawChart(view, chart);
+  const ChartReadout first = ReadChart(view, 400);
+  const QRect legend = first.legend;
+  ASSERT_FALSE(legend.isEmpty());
+  ASSERT_LT(legend.top(), first.plotTop + 40) << "the legend shares the top of the plot with the readout";
+  for (int x = first.plotLeft; x <= first.plotRight; x += 8) {
+    QImage over = chart.copy();
+    QPainter painter(&over);
+    PaintReadout(painter, ReadChart(view, x, legend), QLocale(QLocale::English));
+    painter.end();
+    EXPECT_EQ(over.copy(legend), chart.copy(legend)) << "the readout at x = " << x << " covers the legend";
+  }
 }
 
 TEST(Zoom, OnlySamplesInsideTheRangeAndAxesScaledToThem) {

@@ -14,12 +14,15 @@ class RecordingCanvas final : public ChartCanvas {
   struct Op {
     Kind kind;
     QRgb pen, brush;
+    int width = 1;  // px, lines and curves
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::vector<QPoint> points;
     QString text;
+    int font = 0;
   };
 
   void SetPen(QRgb colour) override { pen_ = colour; }
+  void SetLineWidth(int width) override { width_ = width; }
   void SetBrush(QRgb colour) override { brush_ = colour; }
   void Line(int x1, int y1, int x2, int y2) override { Add(Kind::kLine, x1, y1, x2, y2); }
   void Polyline(std::span<const QPoint> points) override {
@@ -30,7 +33,11 @@ class RecordingCanvas final : public ChartCanvas {
   void Polygon(std::span<const QPoint> points) override {
     Add(Kind::kPolygon).points.assign(points.begin(), points.end());
   }
-  void Text(int x, int y, const QString& text, int) override { Add(Kind::kText, x, y).text = text; }
+  void Text(int x, int y, const QString& text, int font) override {
+    Op& op = Add(Kind::kText, x, y);
+    op.text = text;
+    op.font = font;
+  }
 
   std::vector<Op> ops;
 
@@ -56,9 +63,10 @@ class RecordingCanvas final : public ChartCanvas {
 
  private:
   Op& Add(Kind kind, int x1 = 0, int y1 = 0, int x2 = 0, int y2 = 0) {
-    ops.push_back(Op{kind, pen_, brush_, x1, y1, x2, y2, {}, {}});
+    ops.push_back(Op{kind, pen_, brush_, width_, x1, y1, x2, y2, {}, {}, 0});
     return ops.back();
   }
+  int width_ = 1;
   QRgb pen_ = chart_colour::kBlack;
   QRgb brush_ = chart_colour::kWhite;
 };

@@ -17,10 +17,11 @@
 
 #include <gtest/gtest.h>
 
+#include "charts/chart_legend.h"
 #include "charts/chart_scales.h"
 #include "haupt/chart_results.h"
 #include "haupt_fixture.h"
-#include "trajectory/log_csv.h"
+#include "scenario/run_csv.h"
 
 namespace zarv {
 namespace {
@@ -236,7 +237,7 @@ TEST_F(ResultsTest, SavePictureWritesTheFormatItsNameAsksFor) {
   EXPECT_EQ(lastFilter_, "PNG picture (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)");
 }
 
-TEST_F(ResultsTest, SaveDataWritesTheRunAndEachKeptRunBesideIt) {
+TEST_F(ResultsTest, SaveDataWritesTheWholeSetEachFileNamingItsRun) {
   Open(vc::Rocket, 0, kGerman);
   RunWithStep("0.03");
   Choose("Lauf zum Vergleich behalten");
@@ -248,19 +249,67 @@ TEST_F(ResultsTest, SaveDataWritesTheRunAndEachKeptRunBesideIt) {
   ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
   EXPECT_EQ(lastFilter_, "CSV-Tabelle (*.csv)");
 
-  const std::string current = FileText(QStringLiteral("flight.csv"));
-  EXPECT_EQ(current, FormatLogCsv(window_->log()));
-  for (int k = 1; k <= 2; ++k) {
-    const std::string kept = FileText(QStringLiteral("flight_kept%1.csv").arg(k));
-    EXPECT_EQ(kept, FormatLogCsv(*Results().keptRuns()[static_cast<std::size_t>(k - 1)].log)) << k;
-    EXPECT_NE(kept, current) << "kept run " << k << " is its own run";
+  // Each file names its run as the legend does.
+  struct Saved {
+    const char* file;
+    const TrajectoryLog& log;
+    const char* label;
+  };
+  const Saved saved[] = {{"flight.csv", window_->log(), "Launcher V-2"},
+                         {"flight_kept1.csv", *Results().keptRuns()[0].log, "Launcher V-2, dt0 = 0.03"},
+                         {"flight_kept2.csv", *Results().keptRuns()[1].log, "Launcher V-2, dt0 = 0.02"}};
+  for (const Saved& file : saved) {
+    EXPECT_EQ(FileText(QString::fromLatin1(file.file)), FormatRunCsv(file.log, {}, file.label)) << file.file;
   }
   EXPECT_FALSE(std::filesystem::exists("flight_kept3.csv"));
+  const std::string current = FileText(QStringLiteral("flight.csv"));
+  const std::string kept = FileText(QStringLiteral("flight_kept1.csv"));
+
+  // A set that cannot be written whole leaves every file of it as it was.
+  RunWithStep("0.015");
+  std::filesystem::remove("flight_kept2.csv");
+  std::filesystem::create_directory("flight_kept2.csv");
+  Choose("Daten speichern");
+  ASSERT_EQ(sink_.messages.size(), 1u);
+  EXPECT_NE(sink_.messages[0].find("flight_kept2.csv"), std::string::npos) << sink_.messages[0];
+  EXPECT_EQ(FileText(QStringLiteral("flight.csv")), current) << "the new run's table is not written alone";
+  EXPECT_EQ(FileText(QStringLiteral("flight_kept1.csv")), kept);
+  EXPECT_EQ(QDir::current().entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".tmp")).size(), 0);
+
+  // Without kept runs a save leaves nothing of the earlier set beside it; a file of such a
+  // name that holds no saved run is not ours to remove.
+  std::filesystem::remove("flight_kept2.csv");
+  std::ofstream(QDir::current().filePath(QStringLiteral("flight_kept2.csv")).toStdString()) << "my notes\n";
+  Choose("Behaltene Läufe löschen");
+  sink_.messages.clear();
+  Choose("Daten speichern");
+  ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
+  EXPECT_FALSE(std::filesystem::exists("flight_kept1.csv")) << "a kept run no longer shown";
+  EXPECT_EQ(FileText(QStringLiteral("flight_kept2.csv")), "my notes\n");
 
   SaveAs(QDir::current().filePath(QStringLiteral("missing/flight.csv")));
   Choose("Daten speichern");
   ASSERT_EQ(sink_.messages.size(), 1u);
   EXPECT_NE(sink_.messages[0].find("der Ordner existiert nicht"), std::string::npos) << sink_.messages[0];
+}
+
+TEST_F(ResultsTest, EveryRunShownHasANameOfItsOwn) {
+  Open(vc::Rocket, 0, kEnglish);
+  Start();
+  Choose("Keep this run for comparison");
+  Start();  // unchanged
+  Choose("Keep this run for comparison");
+  Choose("Round Earth");
+  Start();
+  Choose("Keep this run for comparison");
+  Start();
+  ASSERT_TRUE(sink_.messages.empty()) << sink_.messages.front();
+  const ChartScales scales = ComputeChartScales(*Results().ShownView());
+  std::vector<std::string> legend;
+  for (const QString& text : PlaceLegend(scales, Language::English).texts) legend.push_back(text.toStdString());
+  const std::vector<std::string> expected{"Launcher V-2, round Earth (current)", "Launcher V-2", "Launcher V-2 (2)",
+                                          "Launcher V-2, round Earth"};
+  EXPECT_EQ(legend, expected);
 }
 
 TEST_F(ResultsTest, ExtrasButtonSitsInTheFreeStripAndOffersTheCommandsWhileAChartIsShown) {

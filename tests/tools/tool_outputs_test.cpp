@@ -28,9 +28,13 @@ TEST_F(ToolOutputs, StandardOutputCarriesTheFileAloneAndTheSummaryMovesAside) {
     const char* summary;  // a line only the summary has
   };
   const Case cases[] = {
-      {"--preset 2:1 --csv -", "# earth model: flat\nslot,row0 t [s]", "flight time  "},
-      {"--preset 2:1 --csv /dev/stdout", "# earth model: flat\nslot,row0 t [s]", "flight time  "},
-      {"--preset 2:1 --earth round --csv -", "# earth model: round\nslot,", "flight time  "},
+      {"--preset 2:1 --csv -",
+       "# earth model: flat\n# run: Parachute ( V = 0 m/s, Cx = 1.0, Ho = 4000 m, m = 100kg )\nslot,row0 t [s]",
+       "flight time  "},
+      {"--preset 2:1 --csv /dev/stdout", "# earth model: flat\n# run: Parachute (", "flight time  "},
+      {"--preset 2:1 --earth round --csv -",
+       "# earth model: round\n# run: Parachute ( V = 0 m/s, Cx = 1.0, Ho = 4000 m, m = 100kg ), round Earth\nslot,",
+       "flight time  "},
       {"--preset 2:1 --chart default --png -", "\x89PNG", "flight time  "},
       {"--preset 1:0 --sweep V0=100,200 --out -", "# sweep grid, 2 cases", "cases  2: ground 2"},
       {"--preset 1:0 --monte-carlo 2 --vary V0=normal:1 --out /dev/stdout", "# monte carlo, 2 cases",

@@ -46,11 +46,13 @@ TEST_F(ZarvRun, RunsAPresetWritesTheFileAndTheCsv) {
   const std::string file = ReadFile(dir_ / "Zarv_500.txt");
   EXPECT_EQ(file.substr(0, 3), " \r\n");
   const std::string csv = ReadFile(dir_ / "out.csv");
-  EXPECT_EQ(csv.rfind("# earth model: flat\nslot,row0 t [s],row1 V [m/s],row2 q [Pa],row3 H [m]", 0), 0u)
+  EXPECT_EQ(csv.rfind("# earth model: flat\n"
+                      "# run: Parachute ( V = 0 m/s, Cx = 1.0, Ho = 4000 m, m = 100kg ), dt0 = 0.05\n"
+                      "slot,row0 t [s],row1 V [m/s],row2 q [Pa],row3 H [m]", 0), 0u)
       << csv.substr(0, 200);
   int lines = 0;
   for (char c : csv) lines += c == '\n';
-  EXPECT_EQ(lines, 502);
+  EXPECT_EQ(lines, 503);
   EXPECT_NE(csv.find("\n1,0.05,"), std::string::npos) << "--set dt0 reached the run";
 }
 

@@ -1,12 +1,12 @@
-#include "haupt/run_label.h"
+#include "texts/run_label.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <string_view>
 
 #include "scenario/presets.h"
-#include "scenario/scenario_inputs.h"
 #include "trajectory/number_format.h"
-#include "trajectory/vehicle_class.h"
 
 namespace zarv {
 
@@ -19,17 +19,19 @@ bool Same(double a, double b) {
   return a == b || std::abs(a - b) <= kSameValue * std::max(std::abs(a), std::abs(b));
 }
 
-std::string SingleBlanks(const char* text) {
-  std::string out;
-  for (const char* c = text; *c; ++c) {
-    if (*c == ' ' && (out.empty() || out.back() == ' ')) continue;
-    out += *c;
-  }
-  while (!out.empty() && out.back() == ' ') out.pop_back();
-  return out;
-}
-
 }  // namespace
+
+std::string PresetName(int vehicleClass, int item) {
+  const PresetList* list = FindPresetList(vehicleClass);
+  if (!list || item < 0 || static_cast<std::size_t>(item) >= list->items.size()) return {};
+  std::string name;
+  for (const char* c = list->items[static_cast<std::size_t>(item)].text; *c; ++c) {
+    if (*c == ' ' && (name.empty() || name.back() == ' ')) continue;
+    name += *c;
+  }
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
+}
 
 std::string PresetText(const Scenario& record) {
   const int vehicleClass = static_cast<int>(std::lround(record[sf::VehicleClass]));
@@ -42,25 +44,24 @@ std::string PresetText(const Scenario& record) {
     // START writes the language over the click, so it is not the preset's.
     for (int field = 0; same && field <= PresetWriteEnd(vehicleClass, static_cast<int>(item)); ++field)
       same = field == sf::Language || preset[field] == record[field];
-    if (same) return SingleBlanks(list->items[item].text);
+    if (same) return PresetName(vehicleClass, static_cast<int>(item));
   }
   return {};
 }
 
-std::string RunLabel(const Scenario& record, const RunInputs& ran) {
+std::string RunLabel(const std::string& presetName, const RunInputs& ran, const RunInputs& given,
+                     VehicleClass vehicleClass, const RunChoices& choices, Language language) {
   RunInputs ranCopy = ran;
-  // Inputs the class does not take from the record keep the run's values here.
-  RunInputs given = InputsFromScenario(record, ran);
-  const bool balloon = VehicleClassFromRecord(record[sf::VehicleClass]) == VehicleClass::Balloon;
-  std::string label = PresetText(record);
+  RunInputs givenCopy = given;
+  std::string label = presetName;
+  const auto add = [&label](const std::string& part) { label += (label.empty() ? "" : ", ") + part; };
   for (const char* name : kRunInputNames) {
     // A balloon's area follows from its mass and gas; the run sets it.
-    if (balloon && std::string_view(name) == "S0") continue;
+    if (vehicleClass == VehicleClass::Balloon && std::string_view(name) == "S0") continue;
     const double value = *RunInputByName(ranCopy, name);
-    if (Same(value, *RunInputByName(given, name))) continue;
-    if (!label.empty()) label += ", ";
-    label += std::string(name) + " = " + FormatGeneral(value);
+    if (!Same(value, *RunInputByName(givenCopy, name))) add(std::string(name) + " = " + FormatGeneral(value));
   }
+  if (choices.earth == EarthModel::Round) add(kRoundEarthLabel.in(language));
   return label;
 }
 
