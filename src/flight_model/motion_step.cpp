@@ -33,6 +33,9 @@ void MotionStep(const double& liftForce, const double& thrust, const double& are
   const double dVdt = (liftForce * s + thrust - cx * density * v * v / 2.0 * area +
                        cx * density * w * w / 2.0 * area * c - m * g * s) /
                       m;
+  // What the run's energy check books; dVdt keeps its own order of operations.
+  shared.pathPower = (liftForce * s + thrust - cx * density * v * v / 2.0 * area +
+                      cx * density * w * w / 2.0 * area * c) / m * v;
   const bool aerostat = shared.aerostatLatch == 1;
   const double advance = aerostat ? v * c * dt : (v + w * c) * c * dt;
   x = round ? x + advance * (kEarthRadius / (kEarthRadius + h0)) : x + advance;

@@ -11,6 +11,7 @@ struct MotionShared {
   double dragForce = 0.0;     // N, Cx * q * S
   double aeroLiftForce = 0.0; // N, Cy * q * S
   bool roundEarth = false;    // false: flat Earth with constant gravity
+  double pathPower = 0.0;     // W/kg, of the forces but gravity at the step's start (written)
 };
 
 // Gravity over the round Earth at altitude h: 9.8 (R / (R + h))^2.

@@ -1,9 +1,24 @@
 #include "trajectory/divergence.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "flight_model/constants.h"
 
 namespace zarv {
 namespace {
+
+// The share of the energy at hand a run may make before it counts as diverged. A start
+// from rest under a steady force makes a third in its second step, whatever the step;
+// later steps make less. Flights at steps that leave the physics pass a half within a
+// few steps.
+constexpr double kEnergyMadeShare = 0.5;
+// J/kg, what a flight that hardly moves (a balloon in balance) may make by rounding: the
+// energy of a 10 cm fall.
+constexpr double kEnergyFloor = 1.0;
+// m, the deepest point the round Earth's potential is taken at: it falls without bound
+// towards the centre.
+constexpr double kLowestRoundFloor = -kEarthRadius / 2.0;
 
 enum class Measure { StartAltitude, StartSpeed, Wind, AreaPerMass, Drag, Lift, ThrustPerMass, LiftSurplus };
 
@@ -44,6 +59,28 @@ double Magnitude(Measure measure, const RunInputs& in, VehicleClass cls) {
 }
 
 }  // namespace
+
+double SpecificEnergy(double v, double h, bool roundEarth) {
+  // The round Earth's potential g R h / (R + h) is the work of GravityAt from 0 to h.
+  const double potential = roundEarth ? kGravity * kEarthRadius * h / (kEarthRadius + h) : kGravity * h;
+  return v * v / 2.0 + potential;
+}
+
+bool BookStep(EnergyBook& book, double power, double dt, double v, double h, double endAltitude,
+              bool roundEarth) {
+  const double energy = SpecificEnergy(v, h, roundEarth);
+  if (!book.open) {
+    book = EnergyBook{energy, 0.0, 0.0, std::min(h, endAltitude), true};
+    return true;
+  }
+  book.work += power * dt;
+  book.turnover += std::abs(power * dt);
+  book.lowest = std::min(book.lowest, h);
+  const double floor = roundEarth ? std::max(book.lowest, kLowestRoundFloor) : book.lowest;
+  const double made = energy - book.opening - book.work;
+  const double atHand = book.opening - SpecificEnergy(0.0, floor, roundEarth) + book.turnover;
+  return made <= kEnergyMadeShare * atHand + kEnergyFloor;
+}
 
 std::vector<std::string> InputsOutOfRange(const RunInputs& in, VehicleClass cls) {
   std::vector<std::string> out;

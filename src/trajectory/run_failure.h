@@ -8,7 +8,8 @@
 namespace zarv {
 
 enum class DivergenceCause {
-  StepTooLarge,      // a finer step flies on where this one left the numbers
+  StepTooLarge,      // the step made energy no force gave, or a finer one flies on where
+                     // this one left the numbers
   InputsOutOfRange,  // inputs beyond what any vehicle has (named in Divergence::inputs)
 };
 

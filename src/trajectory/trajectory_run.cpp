@@ -7,7 +7,6 @@
 #include "flight_model/drag_law.h"
 #include "flight_model/standard_atmosphere.h"
 #include "trajectory/balloon_envelope.h"
-#include "trajectory/divergence.h"
 
 namespace zarv {
 namespace {
@@ -124,6 +123,11 @@ RunFailure TrajectoryRun::Diagnose(const RunInputs& inputs, VehicleClass cls, do
   RunFailure failure{RunFailure::Kind::Diverged, {}, {time, DivergenceCause::InputsOutOfRange, {}}};
   failure.diverged.inputs = InputsOutOfRange(inputs, cls);
   if (!failure.diverged.inputs.empty()) return failure;
+  // Energy made out of nothing is the step's doing.
+  if (tripped_ == Trip::Energy) {
+    failure.diverged.cause = DivergenceCause::StepTooLarge;
+    return failure;
+  }
 
   // A tenth of the step over the same flight time: if that stays in the numbers, the
   // step was too coarse for the dynamics. Bounded like any pass.
@@ -136,7 +140,7 @@ RunFailure TrajectoryRun::Diagnose(const RunInputs& inputs, VehicleClass cls, do
   RunPoll poll(control, 0.0, 0.0);
   long long steps = 0;
   const std::optional<RunFailure> rerun = FindEndTime(fine, cls, false, poll, steps);
-  if (!rerun) {
+  if (!rerun || (rerun->kind == RunFailure::Kind::Diverged && tripped_ == Trip::Energy)) {
     failure.diverged.cause = DivergenceCause::StepTooLarge;
   } else if (rerun->kind == RunFailure::Kind::Cancelled) {
     return *rerun;
@@ -166,6 +170,7 @@ void TrajectoryRun::StartPass(RunInputs& inputs, VehicleClass cls) {
   s.liftLost = 0.0;
   s.heatFlux = 0.0;
   s.flightAltitudeReached = 0;
+  s.energy = EnergyBook{};
 
   s.endAltitude = inputs.Hk;
   s.endVelocity = inputs.Vk;
@@ -229,6 +234,21 @@ void TrajectoryRun::Step(const RunInputs& inputs, VehicleClass cls) {
              s.workingCy, s.t, s.H, s.X, s.V, s.theta, s.nx, s.ny, s.q, s.shared);
 }
 
+bool TrajectoryRun::CheckedStep(const RunInputs& inputs, VehicleClass cls) {
+  Step(inputs, cls);
+  RunState& s = state_;
+  if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) {
+    tripped_ = Trip::Numbers;
+    return false;
+  }
+  if (!BookStep(s.energy, s.shared.pathPower, inputs.dt0, s.V, s.H, s.endAltitude,
+                s.shared.roundEarth)) {
+    tripped_ = Trip::Energy;
+    return false;
+  }
+  return true;
+}
+
 std::optional<RunFailure> TrajectoryRun::FindEndTime(const RunInputs& inputs, VehicleClass cls,
                                                      bool keepCopies, RunPoll& poll,
                                                      long long& steps) {
@@ -244,10 +264,10 @@ std::optional<RunFailure> TrajectoryRun::FindEndTime(const RunInputs& inputs, Ve
   long long nextCopy = 0;
   do {
     if (keepCopies && steps == nextCopy) nextCopy = KeepCopy(steps);
-    Step(inputs, cls);
+    const bool flies = CheckedStep(inputs, cls);
     ++steps;
     const RunState& s = state_;
-    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return Diverged(s.t);
+    if (!flies) return Diverged(s.t);
     peakAltitude = std::max(peakAltitude, s.H);
     peakSpeed = std::max(peakSpeed, s.V);
     peakNx = std::max(peakNx, std::abs(s.nx));
@@ -291,10 +311,8 @@ bool TrajectoryRun::AdvanceTo(const RunInputs& inputs, VehicleClass cls, long lo
     }
   }
   for (; cursorStep_ < step; ++cursorStep_) {
-    Step(inputs, cls);
     ++summary_.stepsComputed;
-    const RunState& s = state_;
-    if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return false;
+    if (!CheckedStep(inputs, cls)) return false;
   }
   return true;
 }
@@ -323,11 +341,11 @@ std::optional<RunFailure> TrajectoryRun::RecordPass(RunInputs& inputs, VehicleCl
     StartPass(inputs, cls);
     long long taken = 0;
     do {
-      Step(inputs, cls);
+      const bool flies = CheckedStep(inputs, cls);
       ++summary_.stepsComputed;
       ++taken;
       const RunState& s = state_;
-      if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) return Diverged(s.t);
+      if (!flies) return Diverged(s.t);
       if (takesSample(s.t)) Record(inputs, log);
       if ((taken & kPollMask) == 0 && poll.Cancelled(s.t / inputs.Tk)) return Cancelled();
     } while (Flying(inputs));

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "flight_model/motion_step.h"
+#include "trajectory/divergence.h"
 #include "trajectory/earth_model.h"
 #include "trajectory/input_check.h"
 #include "trajectory/run_control.h"
@@ -37,6 +38,7 @@ struct RunState {
   double gasLost = 0.0, liftLost = 0.0;  // m3, N
   int flightAltitudeReached = 0;
   MotionShared shared;
+  EnergyBook energy;
 };
 
 // What stopped the first pass; the altitude is tested first.
@@ -100,11 +102,15 @@ class TrajectoryRun {
  private:
   std::optional<RunFailure> Compute(RunInputs& inputs, VehicleClass vehicleClass,
                                     TrajectoryLog& log, const RunControl& control);
-  // Why a run left the numbers at time, started again from the state it started from.
+  // Why a run left the numbers or made energy at time, started again from the state it
+  // started from.
   RunFailure Diagnose(const RunInputs& inputs, VehicleClass vehicleClass, double time,
                       const RunControl& control);
   void StartPass(RunInputs& inputs, VehicleClass vehicleClass);
   void Step(const RunInputs& inputs, VehicleClass vehicleClass);
+  // A step and the checks of its state: false, the reason in tripped_, when the state
+  // left the numbers or made energy.
+  bool CheckedStep(const RunInputs& inputs, VehicleClass vehicleClass);
   bool Flying(const RunInputs& inputs) const;  // the stop test, negated
   std::optional<RunFailure> FindEndTime(const RunInputs& inputs, VehicleClass vehicleClass,
                                         bool keepCopies, RunPoll& poll, long long& steps);
@@ -132,6 +138,8 @@ class TrajectoryRun {
   long long cursorStep_ = 0;  // steps taken by state_ in the recording pass
   bool keepCopies_ = true;
   EarthModel earth_ = EarthModel::Flat;
+  // The check the last diverged step failed.
+  enum class Trip { Numbers, Energy } tripped_ = Trip::Numbers;
 };
 
 // The curve list a run leaves for its first chart.

@@ -75,6 +75,52 @@ TEST(RunFailure, DivergedRunsNameTheirCauseAndChangeNothing) {
   }
 }
 
+// A step too large for the dynamics makes energy no force gave long before the state
+// leaves the numbers; coarse steps that still fly soundly run on.
+TEST(RunFailure, StepsThatMakeEnergyDivergeAtTheStepThatMadeIt) {
+  constexpr double kRuns = -1.0;  // the verdict of a run that succeeds
+  struct Case {
+    const char* what;
+    int vehicleClass, item;
+    double dt0;
+    EarthModel earth;
+    double divergedAt;  // s, or kRuns
+  };
+  const Case cases[] = {
+      {"water drop, drag overshoots (was 2.7e10 m at 97.9 m/s)", 1, 6, 10.0, EarthModel::Flat, 20.0},
+      {"parachute falls 490 m/s in its first step", 2, 0, 50.0, EarthModel::Flat, 100.0},
+      {"parachute at 10 s", 2, 0, 10.0, EarthModel::Flat, 20.0},
+      {"parachute oscillates about its terminal speed near the ground", 2, 0, 1.0, EarthModel::Flat, 481.0},
+      {"glider climbs on its phugoid (was 3400 km)", 5, 0, 50.0, EarthModel::Flat, 100.0},
+      {"glider in two steps (was 1755.7 m and back to 0)", 5, 0, 500.0, EarthModel::Flat, 1000.0},
+      {"the same over the round Earth", 5, 0, 500.0, EarthModel::Round, 1000.0},
+      {"glider at 4 s climbs to twice its start altitude", 5, 0, 4.0, EarthModel::Flat, 144.0},
+      {"glider at 3 s keeps its altitude", 5, 0, 3.0, EarthModel::Flat, kRuns},
+      {"water drop at 2 s", 1, 6, 2.0, EarthModel::Flat, kRuns},
+      {"model rocket from rest at 1.5 s", 8, 1, 1.5, EarthModel::Flat, kRuns},
+      {"V-2 at 2 s", 8, 0, 2.0, EarthModel::Flat, kRuns},
+      {"Apollo at 2 s", 7, 2, 2.0, EarthModel::Flat, kRuns},
+  };
+  for (const Case& c : cases) {
+    Loaded loaded(c.vehicleClass, c.item);
+    Calculation& calculation = loaded.calculation;
+    calculation.setEarthModel(c.earth);
+    ASSERT_TRUE(calculation.Set("dt0", c.dt0));
+    const auto failure = calculation.Run();
+    if (c.divergedAt == kRuns) {
+      EXPECT_FALSE(failure) << c.what << ": "
+                            << (failure ? DescribeRunFailure(*failure, Language::English) : "");
+      continue;
+    }
+    ASSERT_TRUE(failure) << c.what << ": ran, peak altitude " << calculation.summary().peakAltitude
+                         << " m, peak speed " << calculation.summary().peakSpeed << " m/s";
+    ASSERT_EQ(failure->kind, RunFailure::Kind::Diverged) << c.what;
+    EXPECT_EQ(failure->diverged.cause, DivergenceCause::StepTooLarge)
+        << c.what << ": " << DescribeDivergence(failure->diverged, Language::English);
+    EXPECT_NEAR(failure->diverged.time, c.divergedAt, c.dt0 / 2) << c.what;
+  }
+}
+
 // Wide random inputs through every class: a run either fails or leaves only numbers.
 TEST(RunFailure, RandomInputsNeverSucceedWithANonFiniteResult) {
   std::mt19937_64 random(20240611);
