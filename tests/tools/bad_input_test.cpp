@@ -83,6 +83,10 @@ TEST_F(BadInput, IsRefusedNamingWhatIsWrong) {
       {"--preset 8:0 --set AeroModel=-5", 2, "AeroModel: the value must be 0 (constant Cx)"},
       {"--preset 8:0 --set AeroModel=1.5", 2, "AeroModel: the value must be 0 (constant Cx)"},
       {"--atmosphere 1e308", 2, "the atmosphere table covers altitudes from -5000 to 1000000 m"},
+      // A step far too large makes energy no force gave: diverged, not an absurd flight.
+      {"--preset 1:6 --set dt0=10", 3, "diverged at t = 20 s: step too large"},
+      {"--preset 2:0 --set dt0=50", 3, "diverged at t = 100 s: step too large"},
+      {"--preset 5:0 --set dt0=50", 3, "diverged at t = 100 s: step too large"},
       // Outputs are checked before anything is written or run.
       {"--preset 2:1 --csv nodir/a.csv", 1, "cannot write nodir/a.csv: no such file or directory"},
       {"--preset 1:0 --sweep V0=1:100:5 --out s.csv --study-chart nodir/c.png", 1, "cannot write nodir/c.png"},
