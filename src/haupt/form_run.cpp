@@ -29,7 +29,6 @@ constexpr PixelRect kRunLabel = {10, 6, 280, 16};       // px
 constexpr PixelRect kRunBar = {10, 26, 280, 20};        // px
 constexpr PixelRect kRunCancel = {90, 52, 120, 22};     // px
 constexpr int kProgressTick = 100;                      // ms between looks at the run
-constexpr qint64 kQuietRun = 300;                       // ms a run goes without a bar
 
 }  // namespace
 
@@ -72,10 +71,11 @@ void TForm2::Button1Click() {
   runClock_.start();
   progressTimer_->start();
   run_.Start(calc_);
+  ShowRunProgress();
 }
 
 void TForm2::ShowRunProgress() {
-  if (!running() || runClock_.elapsed() < kQuietRun) return;
+  if (!running() || runClock_.elapsed() < progressDelay_.count()) return;
   const double progress = run_.progress();
   RunLabel->setText(QString::fromUtf8(Texts().runBusy.in(WindowLanguage)));
   if (progress < 0.0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -128,6 +129,13 @@ class TForm2 : public QWidget {
   void CancelRun();
   bool running() const { return run_.running(); }
 
+  // How long a run goes before its progress shows (0: at once), and what the worker does
+  // with each progress report: tests set both, so that what they see is the same on any
+  // machine.
+  static constexpr std::chrono::milliseconds kProgressDelay{300};
+  void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
+  void setRunProgressHook(BackgroundRun::ProgressHook hook) { run_.setProgressHook(std::move(hook)); }
+
   // Read only between runs.
   const RunInputs& inputs() const { return calc_.inputs(); }
   const TrajectoryLog& log() const { return calc_.log(); }
@@ -215,6 +223,7 @@ class TForm2 : public QWidget {
   std::unique_ptr<TrajectoryLog> logBeforeRun_;
   QTimer* progressTimer_;
   QElapsedTimer runClock_;
+  std::chrono::milliseconds progressDelay_ = kProgressDelay;
   QImage chartPicture_;
   bool chartShown_ = false;
   bool activationPending_ = false;

