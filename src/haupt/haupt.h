@@ -21,6 +21,7 @@
 #include "trajectory/trajectory_log.h"
 #include "trajectory/vehicle_class.h"
 
+class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -174,12 +175,18 @@ class TForm2 : public QWidget {
   QLabel* RunLabel;
   QProgressBar* RunProgress;
   QPushButton* RunCancel;
+  // Says that a run was cancelled and which run the chart still shows.
+  QLabel* RunNote;
 
  signals:
+  // MAIN, or the title bar's close: the start window takes over.
   void mainRequested();
   void quitRequested();
   // A run ended, drawn, refused or cancelled.
   void runEnded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   using Handler = void (TForm2::*)();
@@ -196,14 +203,19 @@ class TForm2 : public QWidget {
   void PutText(QLineEdit* field, const QString& text);
   void PutNumber(QLineEdit* field, double value);
   void StoreField(QLineEdit* field, double& input);
+  // A field whose text is no number is tinted, its tooltip saying so in the window language.
+  void MarkField(QLineEdit* field, bool notANumber);
   void ShowAeroFields(double aeroModel);
   // The number of every shown field; false, with the message and the focus on the first
   // field that holds none.
   bool ReadFields();
   void RunEnded();
+  void ShowCancelNote();
   void ShowRunProgress();
   // MAIN and QUIT stop a run first.
   void StopRun();
+  // What MAIN does before the start window takes over.
+  void LeaveForStartWindow();
   void ApplyCaptions();
   void ShowWingLoading();
   void DrawCatalogueChart(const char* buttonName);

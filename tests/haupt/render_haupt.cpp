@@ -1,5 +1,6 @@
 // Renders the calculation window after START for one preset of each class in each
-// language, and the progress bar of a long run: render_haupt OUTPUT_DIR. The result files go to a temporary directory.
+// language, the progress bar of a long run and the note of its cancel:
+// render_haupt OUTPUT_DIR. The result files go to a temporary directory.
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -56,14 +57,16 @@ int main(int argc, char** argv) {
       }
     }
   }
-  // The progress bar of a run held at its first report, in each language, before the run
-  // is cancelled.
+  // After a first run, the progress bar of a second one held at its first report, and the
+  // note its cancel leaves, in each language.
   for (int language = 1; language <= 3; ++language) {
     zarv::Scenario record;
     zarv::ApplyPreset(record, 1, 0);
     record[zarv::sf::Language] = language;
     zarv::TForm2 window(record, sink);
     window.showFromStartWindow();
+    window.Button1Click();
+    while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window.eddt0->setText(QStringLiteral("3e-6"));
     window.setProgressDelay(std::chrono::milliseconds(0));
     window.setRunProgressHook(
@@ -76,6 +79,8 @@ int main(int argc, char** argv) {
         QStringLiteral("haupt_progress_%1.png").arg(QString::fromLatin1(zarv::testing::kLanguageNames[language]))));
     window.CancelRun();
     while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Shot(window).save(output.filePath(
+        QStringLiteral("haupt_cancelled_%1.png").arg(QString::fromLatin1(zarv::testing::kLanguageNames[language]))));
   }
   // The window before START and with the troubleshooting note open, in German.
   zarv::Scenario record;

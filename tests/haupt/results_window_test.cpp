@@ -142,7 +142,7 @@ TEST_F(ResultsTest, ReadoutShowsOnTheScreenOnlyAndLeavesWithThePointer) {
 
   const QString path = QDir::current().filePath(QStringLiteral("shown.png"));
   SaveAs(path);
-  Choose("save picture");
+  Choose("Save picture");
   EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_RGB32), Chart()) << "the saved picture has no cursor";
 
   QEvent leave(QEvent::Leave);
@@ -205,7 +205,7 @@ TEST_F(ResultsTest, SavePictureWritesTheFormatItsNameAsksFor) {
     sink_.messages.clear();
     const QString path = QDir::current().filePath(QString::fromLatin1(c.name));
     SaveAs(path);
-    Choose("save picture");
+    Choose("Save picture");
     const std::string bytes = FileText(path);
     if (c.begins) {
       EXPECT_EQ(bytes.substr(0, std::string(c.begins).size()), c.begins) << c.name;
@@ -258,7 +258,7 @@ TEST_F(ResultsTest, ExtrasButtonSitsInTheFreeStripAndOffersTheCommandsWhileAChar
   const Case cases[] = {
       {kRussian, "Сервис", "Сохранить рисунок"},
       {kGerman, "Extras", "Bild speichern"},
-      {kEnglish, "Extras", "save picture"},
+      {kEnglish, "Extras", "Save picture"},
   };
   for (const Case& c : cases) {
     window_ = std::make_unique<TForm2>(record_, sink_);
@@ -281,6 +281,11 @@ TEST_F(ResultsTest, ExtrasButtonSitsInTheFreeStripAndOffersTheCommandsWhileAChar
     extras->click();
     QMenu* menu = Results().extrasMenu();
     EXPECT_TRUE(menu->isVisible()) << "the button opens the menu";
+    for (const QAction* item : menu->actions()) {
+      if (item->isSeparator()) continue;
+      EXPECT_TRUE(item->text().front().isUpper())
+          << "every item is capitalised alike: " << item->text().toStdString();
+    }
     QAction* save = Command(*menu, c.savePicture);
     EXPECT_TRUE(save && save->isEnabled()) << c.savePicture << " with a chart";
     menu->hide();
