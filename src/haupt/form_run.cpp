@@ -9,10 +9,10 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "haupt/chart_results.h"
 #include "haupt/field_text.h"
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
-#include "haupt/chart_results.h"
 #include "haupt/message_sink.h"
 #include "haupt/results_files.h"
 #include "haupt/trust_commands.h"

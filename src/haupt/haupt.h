@@ -135,7 +135,9 @@ class TForm2 : public QWidget {
   // machine.
   static constexpr std::chrono::milliseconds kProgressDelay{300};
   void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
-  void setRunProgressHook(BackgroundRun::ProgressHook hook) { run_.setProgressHook(std::move(hook)); }
+  void setRunProgressHook(BackgroundRun::ProgressHook hook) {
+    run_.setProgressHook(std::move(hook));
+  }
 
   // Read only between runs.
   const RunInputs& inputs() const { return calc_.inputs(); }

@@ -129,7 +129,8 @@ void TForm1::BitBtn1Click() {
   // Otherwise the window would open the last preset's inputs, of another class or of an
   // earlier row, as if they were the chosen ones.
   if (!PresetReady()) {
-    messages_.ShowError(QString::fromUtf8(start_text::kChoosePreset.in(LanguageFromRecord(StartLanguage))));
+    const Language language = LanguageFromRecord(StartLanguage);
+    messages_.ShowError(QString::fromUtf8(start_text::kChoosePreset.in(language)));
     return;
   }
   for (QListWidget* box : PresetListBoxes()) {

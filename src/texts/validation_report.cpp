@@ -74,7 +74,8 @@ std::string FormatValidationReport(const std::vector<ValidationRow>& rows, Langu
   for (const ValidationRow& r : rows) {
     passed += r.passed() ? 1 : 0;
     table.push_back({ValidationCaseName(r.flight, language),
-                     WithUnit(ValidationQuantityName(r.quantity, language), r.unit, language), r.source,
+                     WithUnit(ValidationQuantityName(r.quantity, language), r.unit, language),
+                     r.source,
                      FormatGeneral(r.closedForm, kDigits), FormatGeneral(r.computed, kDigits),
                      FormatGeneral(r.difference(), 3), FormatGeneral(r.tolerance, 3),
                      (r.passed() ? kPass : kFail).in(language)});

@@ -154,17 +154,17 @@ TEST_F(HauptTest, UnparsableTextMarksTheFieldAndKeepsTheInput) {
     bool marked;
   };
   const Step steps[] = {
-      {"12", 12.0, false}, {"12a", 12.0, true}, {"", 12.0, true}, {"0,5", 12.0, true}, {"0.5", 0.5, false},
+      {"12", 12.0, false}, {"12a", 12.0, true}, {"", 12.0, true},
+      {"0,5", 12.0, true}, {"0.5", 0.5, false},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(std::string("after '") + step.text + "'");
     field->setText(QString::fromUtf8(step.text));
     EXPECT_EQ(window_->inputs().H0, step.expectedH0);
     EXPECT_EQ(field->palette().color(QPalette::Base) != plain, step.marked) << "the tint";
-    EXPECT_EQ(field->toolTip().toStdString(),
-              step.marked ? std::string("\"") + step.text +
-                                "\" is not a number: the run will not start until this field holds one."
-                          : "");
+    const std::string tip = std::string("\"") + step.text +
+                            "\" is not a number: the run will not start until this field holds one.";
+    EXPECT_EQ(field->toolTip().toStdString(), step.marked ? tip : "");
   }
   EXPECT_TRUE(sink_.messages.empty()) << "no box while typing: " << sink_.messages.front();
 }
@@ -258,8 +258,9 @@ TEST_F(HauptTest, UnwritableResultFileIsReportedAndTheRunStillShown) {
   Open(vc::Projectile, 0, kGerman);
   Start();
   ASSERT_EQ(sink_.messages.size(), 1u);
-  EXPECT_NE(sink_.messages[0].find("Zarv_500.txt\" kann nicht geschrieben werden: das ist ein Ordner"),
-            std::string::npos)
+  EXPECT_NE(
+      sink_.messages[0].find("Zarv_500.txt\" kann nicht geschrieben werden: das ist ein Ordner"),
+      std::string::npos)
       << "the reason in the window language: " << sink_.messages[0];
   EXPECT_TRUE(window_->chartShown());
   EXPECT_GT(InkedPixels(window_->chartPicture()), 200);

@@ -75,12 +75,11 @@ int main(int argc, char** argv) {
     // The bar shows a share once the window has looked at the held run.
     while (window.RunProgress->maximum() == 0)
       QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    Shot(window).save(output.filePath(
-        QStringLiteral("haupt_progress_%1.png").arg(QString::fromLatin1(zarv::testing::kLanguageNames[language]))));
+    const QString tag = QString::fromLatin1(zarv::testing::kLanguageNames[language]);
+    Shot(window).save(output.filePath(QStringLiteral("haupt_progress_%1.png").arg(tag)));
     window.CancelRun();
     while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    Shot(window).save(output.filePath(
-        QStringLiteral("haupt_cancelled_%1.png").arg(QString::fromLatin1(zarv::testing::kLanguageNames[language]))));
+    Shot(window).save(output.filePath(QStringLiteral("haupt_cancelled_%1.png").arg(tag)));
   }
   // The window before START and with the troubleshooting note open, in German.
   zarv::Scenario record;

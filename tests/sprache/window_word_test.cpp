@@ -88,7 +88,8 @@ TEST(WindowsKeepTheirWord, AsAUserTriesThem) {
          EXPECT_TRUE(Has(p.form2->edH0->toolTip(), "\"1,5\" ist keine Zahl"))
              << p.form2->edH0->toolTip().toStdString();
          ASSERT_EQ(p.sink.messages.size(), 1u) << "START names the field";
-         EXPECT_TRUE(Has(p.sink.messages[0], "\"1,5\" ist keine Zahl. Die Rechnung wurde nicht gestartet."))
+         EXPECT_TRUE(Has(p.sink.messages[0],
+                         "\"1,5\" ist keine Zahl. Die Rechnung wurde nicht gestartet."))
              << p.sink.messages[0].toStdString();
        }},
       {"typing 1e308 keeps every key", 1, {}, {vc::Projectile, 0},
@@ -115,15 +116,18 @@ TEST(WindowsKeepTheirWord, AsAUserTriesThem) {
          for (QPushButton* lift : {p.form2->ButtonCya, p.form2->Button6, p.form2->Button11})
            EXPECT_TRUE(lift->isHidden()) << lift->objectName().toStdString() << " of the capsule";
          QPushButton* range = p.form2->Button9;
-         EXPECT_EQ(p.form2->childAt(range->geometry().center()), range) << "the buttons are offered";
+         EXPECT_EQ(p.form2->childAt(range->geometry().center()), range)
+             << "the buttons are offered";
        }},
       {"Esc leaves a note that the run was cancelled and which run the chart shows",
        3, {}, {vc::Rocket, 0},
        [](Program& p) {
          RunInWindow(p);
          Type(p.form2->eddt0, "0.001");
+         // The run lasts until it is cancelled.
          p.form2->setRunProgressHook([](double, const std::atomic<bool>& cancel) {
-           if (QThread::currentThread() != QCoreApplication::instance()->thread()) cancel.wait(false);
+           if (QThread::currentThread() != QCoreApplication::instance()->thread())
+             cancel.wait(false);
          });
          ClickButton(p.form2.get(), p.form2->Button1);
          ASSERT_TRUE(p.form2->running());
@@ -163,8 +167,8 @@ TEST(WindowsKeepTheirWord, AsAUserTriesThem) {
        [](Program&) {},
        [](Program& p) {
          EXPECT_FALSE(p.form2->isVisible());
-         EXPECT_EQ(Messages(p),
-                   std::vector<std::string>{"Wählen Sie zuerst ein Beispiel dieser Klasse aus der Liste."});
+         EXPECT_EQ(Messages(p), std::vector<std::string>{
+                                    "Wählen Sie zuerst ein Beispiel dieser Klasse aus der Liste."});
          EXPECT_TRUE(p.form1->ListBoxProjectil->isVisible()) << "the list stays to choose from";
          EXPECT_EQ(p.record[sf::VehicleClass], vc::Rocket);
        }},

@@ -17,12 +17,14 @@ TEST(UnitText, RussianWarningsAndReportsWriteUnitsInCyrillic) {
   check.step = 0.01;
   check.tolerance = 0.01;
   check.largestStep = 0.002;
-  for (int k = 0; k < kStepQuantityCount; ++k) check.rows[k].quantity = static_cast<StepQuantity>(k);
+  for (int k = 0; k < kStepQuantityCount; ++k)
+    check.rows[k].quantity = static_cast<StepQuantity>(k);
   const ValidationRow burnout{ValidationCase::Rocket, ValidationQuantity::BurnoutSpeed,
                               "Tsiolkovsky", "m/s", 1500.0, 1501.0, 5.0};
   const Language ru = Language::Russian;
   const std::pair<const char*, std::string> texts[] = {
-      {"altitude warning", DescribeModelWarning({ModelWarningCode::AboveAtmosphereTable, 1.2e6}, ru)},
+      {"altitude warning",
+       DescribeModelWarning({ModelWarningCode::AboveAtmosphereTable, 1.2e6}, ru)},
       {"step warning", DescribeModelWarning({ModelWarningCode::StepTooCoarse, 0.002}, ru)},
       {"step check", FormatStepCheck(check, ru)},
       {"validation", FormatValidationReport({burnout}, ru)},
