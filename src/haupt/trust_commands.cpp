@@ -76,7 +76,13 @@ TrustCommands::TrustCommands(TForm2& window, Calculation& calculation, MessageSi
 
 TrustCommands::~TrustCommands() {
   // The worker is joined after this; a cancelled check ends within a few thousand steps.
-  if (job_) job_->cancel = true;
+  CancelCheck();
+}
+
+void TrustCommands::CancelCheck() {
+  if (!job_) return;
+  job_->cancel = true;
+  job_->cancel.notify_all();
 }
 
 void TrustCommands::AddCommands() {
@@ -106,8 +112,12 @@ void TrustCommands::CheckTheStep() {
   busy_->raise();
   busy_->show();
   job_ = job;
-  task_.Start([job] { job->result = CheckStep(job->calculation, kDefaultStepTolerance, &job->cancel); },
-              [this, job, flight] { CheckEnded(flight, job->result); });
+  task_.Start(
+      [job, hook = checkHook_] {
+        if (hook) hook(job->cancel);
+        job->result = CheckStep(job->calculation, kDefaultStepTolerance, &job->cancel);
+      },
+      [this, job, flight] { CheckEnded(flight, job->result); });
 }
 
 void TrustCommands::CheckEnded(const Flight& flight,
@@ -148,7 +158,7 @@ void TrustCommands::RunDrawn(const RunInputs& inputs) {
 }
 
 void TrustCommands::WindowLeft() {
-  if (job_) job_->cancel = true;
+  CancelCheck();
   task_.Abandon();
   busy_->hide();
   if (view_) view_->close();
