@@ -99,6 +99,24 @@ TEST(WindowsKeepTheirWord, AsAUserTriesThem) {
          EXPECT_TRUE(p.form2->edMassaStart->toolTip().isEmpty());
          EXPECT_EQ(p.form2->inputs().MassaStart, 1e308);
          EXPECT_EQ(Messages(p), std::vector<std::string>{});
+         // No vehicle has that mass: START names the field and its range, and runs nothing.
+         RunInWindow(p);
+         ASSERT_EQ(p.sink.messages.size(), 1u);
+         EXPECT_TRUE(Has(p.sink.messages[0], "m0, кг")) << p.sink.messages[0].toStdString();
+         EXPECT_TRUE(Has(p.sink.messages[0], "от 1e-06 до 1e+12")) << p.sink.messages[0].toStdString();
+         EXPECT_FALSE(p.form2->chartShown());
+       }},
+      {"a glider at a step of 500 s is reported as diverged, not drawn as a flight",
+       2, {}, {vc::Glider, 0},
+       [](Program& p) {
+         Type(p.form2->eddt0, "500");
+         RunInWindow(p);
+       },
+       [](Program& p) {
+         ASSERT_EQ(p.sink.messages.size(), 1u);
+         EXPECT_TRUE(Has(p.sink.messages[0], "t = 1000 s")) << p.sink.messages[0].toStdString();
+         EXPECT_TRUE(Has(p.sink.messages[0], "Schritt zu groß")) << p.sink.messages[0].toStdString();
+         EXPECT_FALSE(p.form2->chartShown());
        }},
       {"an unwritable Zarv_500.txt still shows the run, with this class's chart buttons only",
        3, {{vc::Reentry, 1}}, {vc::Projectile, 0},
