@@ -11,6 +11,7 @@
 #include "charts/chart_catalogue.h"
 #include "haupt/chart_results.h"
 #include "haupt/field_text.h"
+#include "haupt/flight_commands.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
 #include "haupt/trust_commands.h"
@@ -37,6 +38,13 @@ void TForm2::ButtonHELPClick() {
 }
 
 void TForm2::Button5Click() {
+  if (!flights_->MayLeave()) return;
+  ClearForActivation();
+  close();
+  emit mainRequested();
+}
+
+void TForm2::ClearForActivation() {
   StopRun();
   trust_->WindowLeft();
   Memo1->hide();
@@ -58,11 +66,10 @@ void TForm2::Button5Click() {
   Memo1->raise();
   Memo2->raise();
   for (QLabel* image : {Image8, Image7, Image6, Image5, Image4, Image3, Image2}) image->hide();
-  close();
-  emit mainRequested();
 }
 
 void TForm2::Button16Click() {
+  if (!flights_->MayLeave()) return;
   StopRun();
   trust_->WindowLeft();
   Memo1->hide();

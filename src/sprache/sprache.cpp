@@ -11,6 +11,7 @@
 
 #include "haupt/haupt.h"
 #include "scenario/presets.h"
+#include "sprache/my_flights.h"
 
 namespace zarv {
 namespace {
@@ -72,6 +73,7 @@ void TForm1::ClassChosen(QGroupBox* list) {
   StartClass = index + 1;
   QListWidget* presets = PresetListOf(StartClass);
   if (presets) presets->show();
+  if (presets) myFlights->ShowFor(StartClass, static_cast<Language>(StartLanguage), *presets);
   Panel4->show();
   BitBtn1->show();
   // Hiding the class list would hand its focus on to the preset list, which then marks a
@@ -94,6 +96,7 @@ void TForm1::ListBoxLauncherClick() { PresetClicked(ListBoxLauncher, static_cast
 void TForm1::PresetClicked(QListWidget* list, int vehicleClass) {
   const auto selected = list->selectedItems();
   if (selected.isEmpty()) return;
+  myFlights->ClearChoice();
   ApplyPreset(record_, vehicleClass, list->row(selected.front()));
 }
 
@@ -111,13 +114,20 @@ QListWidget* TForm1::PresetListOf(int vehicleClass) const {
 }
 
 void TForm1::BitBtn1Click() {
+  const QString flight = myFlights->chosen();
+  if (!flight.isEmpty()) {
+    record_[sf::Language] = StartLanguage;
+    // A file that cannot be opened leaves the lists for another choice.
+    if (!form2_ || !form2_->OpenFlight(flight)) return;
+  }
+  myFlights->Hide();
   for (QListWidget* box : PresetListBoxes()) {
     box->setCurrentItem(nullptr);
     box->clearSelection();
     box->hide();
   }
   record_[sf::Language] = StartLanguage;
-  if (form2_) form2_->showFromStartWindow();
+  if (flight.isEmpty() && form2_) form2_->showFromStartWindow();
 }
 
 void TForm1::Button1Click() { close(); }
@@ -143,7 +153,11 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (form2_) form2_->close();
+  // The calculation window may keep unsaved changes, and the program with it.
+  if (form2_ && !form2_->close()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   emit closed();
 }

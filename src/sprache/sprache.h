@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace zarv {
 
+class MyFlights;
 class TForm2;
 
 // The start window: language, vehicle class and preset example; START opens the
@@ -61,6 +62,8 @@ class TForm1 : public QWidget {
   QListWidget *ListBoxProjectil, *ListBoxFallschirm, *ListBoxBallon, *ListBoxGlider,
       *ListBoxLandekapsel, *ListBoxLauncher;
   QPushButton *Button1, *BitBtn1;
+  // The user's own flights of the chosen class, above its presets.
+  MyFlights* myFlights;
 
  signals:
   void closed();
