@@ -2,10 +2,12 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QUrl>
 
+#include "haupt/chart_results.h"
 #include "haupt/flight_commands.h"
 #include "haupt/haupt_fixture.h"
 #include "haupt/trust_commands.h"
@@ -139,12 +141,25 @@ TEST_F(FlightWindowTest, AnOpenedFlightRunsAsItsFileSaysAndSavesWhatTheFieldsSho
   });
   window_->EdMt->setText(QStringLiteral("8000"));
   EXPECT_EQ(Title(), "*ZARV vers 1.17 Beta");
-  ASSERT_TRUE(window_->flights().Save());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keySequence(window_.get(), QKeySequence(QStringLiteral("Ctrl+S")));
   EXPECT_TRUE(suggested.endsWith(QStringLiteral("/zarv/flights/Launcher V-2.zarv"))) << suggested.toStdString();
   const std::string copy = testing::ReadFile(dir_.filePath(QStringLiteral("copy.zarv")).toStdString());
   EXPECT_NE(copy.find("preset = \"8:0\""), std::string::npos) << copy;
   EXPECT_NE(copy.find("Mt = 8000.0"), std::string::npos) << copy;
   EXPECT_EQ(Title(), "copy.zarv – ZARV vers 1.17 Beta");
+
+  // The recent flights outlive the window; the one before opens from the Extras menu.
+  window_ = std::make_unique<TForm2>(record_, sink_);
+  Open(vc::Rocket, 0, kEnglish);
+  QMenu menu;
+  window_->results().FillMenu(menu);
+  QMenu* recent = menu.actions().back()->menu();
+  ASSERT_NE(recent, nullptr);
+  ASSERT_EQ(recent->actions().size(), 2);
+  recent->actions()[1]->trigger();
+  EXPECT_EQ(Title(), "balloon.zarv – ZARV vers 1.17 Beta");
+  EXPECT_EQ(window_->inputs().Gasverlust, 12.0);
 }
 
 TEST_F(FlightWindowTest, AFileThatCannotBeOpenedChangesNothing) {
