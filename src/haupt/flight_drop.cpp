@@ -19,8 +19,6 @@ FlightDrop::FlightDrop(QWidget* window, Opener open)
   qApp->installEventFilter(this);
 }
 
-FlightDrop::~FlightDrop() { qApp->removeEventFilter(this); }
-
 QString FlightDrop::FlightIn(const QMimeData* data) {
   if (data == nullptr || !data->hasUrls()) return {};
   for (const QUrl& url : data->urls()) {

@@ -17,7 +17,6 @@ class FlightDrop : public QObject {
  public:
   using Opener = std::function<void(const QString& path)>;
   FlightDrop(QWidget* window, Opener open);
-  ~FlightDrop() override;
 
   // The first local .zarv file the drag carries; empty when it carries none.
   static QString FlightIn(const QMimeData* data);

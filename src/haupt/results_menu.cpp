@@ -19,6 +19,8 @@ void ResultsMenu::AddSubmenu(const LanguageText& caption, Filler fill) {
 void ResultsMenu::AddSeparator() { entries_.push_back(std::nullopt); }
 
 void ResultsMenu::Fill(QMenu& menu, Language language) const {
+  // The submenus of an earlier showing are the menu's children, which clear() leaves.
+  for (QMenu* old : menu.findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) old->deleteLater();
   menu.clear();
   for (const std::optional<Entry>& entry : entries_) {
     if (!entry) {
