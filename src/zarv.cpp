@@ -1,9 +1,10 @@
 // The program: the start window first, then the calculation window; closing the start
-// window ends it.
+// window ends it. `zarv FILE` opens a flight file in the calculation window.
 #include <cstdio>
 #include <cstring>
 
 #include <QApplication>
+#include <QStringList>
 
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
@@ -18,8 +19,9 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::printf("usage: zarv [--version] [--help]\n"
-                  "Opens the start window: language, vehicle class, preset, then START.\n"
+      std::printf("usage: zarv [--version] [--help] [FILE.zarv]\n"
+                  "Opens the start window: language, vehicle class, preset, then START;\n"
+                  "with a flight file, the calculation window with that flight.\n"
                   "Every run writes Zarv_500.txt to the current folder. See zarv(1).\n");
       return 0;
     }
@@ -37,6 +39,9 @@ int main(int argc, char** argv) {
   form1.setCalcWindow(&form2);
   QObject::connect(&form1, &zarv::TForm1::closed, &app, &QApplication::quit);
 
-  form1.show();
+  // A flight file given (as a file manager gives it) opens at once; the start window
+  // comes when it cannot, or after MAIN.
+  const QStringList files = app.arguments().mid(1);
+  if (files.isEmpty() || !form2.OpenFlight(files.front())) form1.show();
   return app.exec();
 }

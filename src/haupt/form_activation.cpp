@@ -14,6 +14,7 @@
 #include "trajectory/balloon_envelope.h"
 #include "haupt/chart_results.h"
 #include "haupt/field_text.h"
+#include "haupt/flight_commands.h"
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
 #include "haupt/window_texts.h"
@@ -173,6 +174,7 @@ void TForm2::FormAktivate() {
 
   Label7->hide();
   edVwind->hide();
+  flights_->Activated();
 }
 
 void TForm2::ApplyCaptions() {

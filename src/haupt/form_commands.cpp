@@ -12,6 +12,7 @@
 #include "charts/chart_catalogue.h"
 #include "haupt/chart_results.h"
 #include "haupt/field_text.h"
+#include "haupt/flight_commands.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
 #include "haupt/trust_commands.h"
@@ -38,7 +39,8 @@ void TForm2::ButtonHELPClick() {
 }
 
 void TForm2::Button5Click() {
-  LeaveForStartWindow();
+  if (!flights_->MayLeave()) return;
+  ClearForActivation();
   close();
   emit mainRequested();
 }
@@ -47,7 +49,7 @@ void TForm2::closeEvent(QCloseEvent* event) {
   // The title bar's close comes from the window system and is MAIN; close() from MAIN,
   // QUIT or the start window follows what they have done already.
   if (event->spontaneous()) {
-    LeaveForStartWindow();
+    ClearForActivation();
     event->accept();
     emit mainRequested();
     return;
@@ -55,7 +57,7 @@ void TForm2::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
 }
 
-void TForm2::LeaveForStartWindow() {
+void TForm2::ClearForActivation() {
   StopRun();
   trust_->WindowLeft();
   RunNote->hide();
@@ -81,6 +83,7 @@ void TForm2::LeaveForStartWindow() {
 }
 
 void TForm2::Button16Click() {
+  if (!flights_->MayLeave()) return;
   StopRun();
   trust_->WindowLeft();
   RunNote->hide();

@@ -44,6 +44,7 @@ TForm2::TForm2(Scenario& record, MessageSink& messages, QWidget* parent)
   BuildCommands();
   BuildRunPanel();
   BuildTrustCommands();
+  BuildFlightCommands();
 
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TForm2::ProgramFocusMoved);
 }

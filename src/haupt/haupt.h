@@ -36,6 +36,8 @@ class QWindow;
 namespace zarv {
 
 class ChartResults;
+class FlightCommands;
+struct Flight;
 class MessageSink;
 class TrustCommands;
 
@@ -64,6 +66,14 @@ class TForm2 : public QWidget {
 
   // Set-up from the scenario record on every activation.
   void FormAktivate();
+
+  // A flight file into the window, shown if it was not; false, with the message, when it
+  // cannot be read or the user keeps the unsaved changes of the flight shown.
+  bool OpenFlight(const QString& path);
+  // Sets the window up with the flight as a click on its preset and START would.
+  void ShowFlight(const Flight& flight);
+  // Open, Save, Save as, the recent flights, the title and the question on leaving.
+  FlightCommands& flights() { return *flights_; }
 
   // Activation tracking: the program's focus moved to `now` (nullptr: another application).
   void ProgramFocusMoved(QWindow* now);
@@ -200,6 +210,10 @@ class TForm2 : public QWidget {
   void BuildPictures();
   void BuildRunPanel();
   void BuildTrustCommands();
+  void BuildFlightCommands();
+  // What MAIN clears before the window goes: a run, the class's controls, the cancel note,
+  // the chart.
+  void ClearForActivation();
 
   // Sets a field's text so that its change handler runs, also when the text is unchanged.
   void PutText(QLineEdit* field, const QString& text);
@@ -216,8 +230,6 @@ class TForm2 : public QWidget {
   void ShowRunProgress();
   // MAIN and QUIT stop a run first.
   void StopRun();
-  // What MAIN does before the start window takes over.
-  void LeaveForStartWindow();
   void ApplyCaptions();
   void ShowWingLoading();
   void DrawCatalogueChart(const char* buttonName);
@@ -247,6 +259,7 @@ class TForm2 : public QWidget {
   SavePathAsker askSavePath_;
   ChartResults* results_ = nullptr;  // a child of the window
   TrustCommands* trust_ = nullptr;   // a child of the window
+  FlightCommands* flights_ = nullptr;  // a child of the window
   std::vector<std::pair<QLineEdit*, Handler>> handlers_;
 };
 

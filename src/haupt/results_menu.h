@@ -23,6 +23,9 @@ class ResultsMenu {
   void AddSeparator();
   // A checked item: `toggle` flips what `checked` tells.
   void AddToggle(const LanguageText& caption, Command toggle, Condition checked);
+  // A submenu whose items `fill` makes afresh at each showing.
+  using Filler = std::function<void(QMenu& submenu, Language language)>;
+  void AddSubmenu(const LanguageText& caption, Filler fill);
 
   // Replaces the menu's actions with the commands, in the order they were added.
   void Fill(QMenu& menu, Language language) const;
@@ -33,6 +36,7 @@ class ResultsMenu {
     Command run;
     Condition enabled;
     Condition checked;  // empty: not a checked item
+    Filler fill = {};   // not empty: a submenu
   };
   std::vector<std::optional<Entry>> entries_;  // nullopt: a separator
 };

@@ -92,8 +92,14 @@ void TrustCommands::AddCommands() {
            [this] { return !window_.running() && !checking(); });
   menu.Add(trust_text::kValidation, [this] { ShowValidationReport(); });
   menu.AddToggle(trust_text::kRoundEarth,
-                 [this] { earth_ = earth_ == EarthModel::Round ? EarthModel::Flat : EarthModel::Round; },
+                 [this] { setEarthModel(earth_ == EarthModel::Round ? EarthModel::Flat : EarthModel::Round); },
                  [this] { return earth_ == EarthModel::Round; });
+}
+
+void TrustCommands::setEarthModel(EarthModel earth) {
+  if (earth == earth_) return;
+  earth_ = earth;
+  emit earthModelChanged();
 }
 
 void TrustCommands::CheckTheStep() {

@@ -53,7 +53,7 @@ class TrustCommands : public QObject {
   // The Earth every run of the window flies over from the next START on; it stays for
   // the session.
   EarthModel earthModel() const { return earth_; }
-  void setEarthModel(EarthModel earth) { earth_ = earth; }
+  void setEarthModel(EarthModel earth);
 
   // The shown fields, checked at dt0 and dt0 / 2 on a worker thread; the window's run,
   // log and result file stay as they are.
@@ -76,6 +76,9 @@ class TrustCommands : public QObject {
   void WindowLeft();
 
   ReportView* reportView() const { return view_; }
+
+ signals:
+  void earthModelChanged();
 
  private:
   // A flight as far as the step check and the warnings tell flights apart.

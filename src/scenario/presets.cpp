@@ -138,4 +138,18 @@ bool ApplyPreset(Scenario& record, int vehicleClass, int item) {
   return true;
 }
 
+int FindPresetItem(const Scenario& record) {
+  const double code = record[sf::VehicleClass];
+  const int vehicleClass = static_cast<int>(VehicleClassFromRecord(code));
+  const PresetList* list = FindPresetList(vehicleClass);
+  if (list == nullptr) return -1;
+  for (int item = 0; item < static_cast<int>(list->items.size()); ++item) {
+    Scenario clicked = record;
+    if (!ApplyPreset(clicked, vehicleClass, item)) continue;
+    clicked[sf::Language] = record[sf::Language];
+    if (clicked.field == record.field) return item;
+  }
+  return -1;
+}
+
 }  // namespace zarv

@@ -40,4 +40,8 @@ int PresetWriteEnd(int vehicleClass, int item);
 // outside the list.
 bool ApplyPreset(Scenario& record, int vehicleClass, int item);
 
+// The item of the class's list whose click wrote the record (the language aside, which
+// START writes over it); -1 when the record matches none.
+int FindPresetItem(const Scenario& record);
+
 }  // namespace zarv

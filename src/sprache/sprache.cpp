@@ -15,6 +15,7 @@
 #include "haupt/message_sink.h"
 #include "scenario/presets.h"
 #include "sprache/start_texts.h"
+#include "sprache/my_flights.h"
 
 namespace zarv {
 namespace {
@@ -76,6 +77,7 @@ void TForm1::ClassChosen(QGroupBox* list) {
   StartClass = index + 1;
   QListWidget* presets = PresetListOf(StartClass);
   if (presets) presets->show();
+  if (presets) myFlights->ShowFor(StartClass, static_cast<Language>(StartLanguage), *presets);
   Panel4->show();
   BitBtn1->show();
   // Hiding the class list would hand its focus on to the preset list, which then marks a
@@ -98,6 +100,7 @@ void TForm1::ListBoxLauncherClick() { PresetClicked(ListBoxLauncher, static_cast
 void TForm1::PresetClicked(QListWidget* list, int vehicleClass) {
   const auto selected = list->selectedItems();
   if (selected.isEmpty()) return;
+  myFlights->ClearChoice();
   ApplyPreset(record_, vehicleClass, list->row(selected.front()));
 }
 
@@ -126,20 +129,26 @@ bool TForm1::PresetReady() const {
 }
 
 void TForm1::BitBtn1Click() {
-  // Otherwise the window would open the last preset's inputs, of another class or of an
-  // earlier row, as if they were the chosen ones.
-  if (!PresetReady()) {
+  const QString flight = myFlights->chosen();
+  if (!flight.isEmpty()) {
+    record_[sf::Language] = StartLanguage;
+    // A file that cannot be opened leaves the lists for another choice.
+    if (!form2_ || !form2_->OpenFlight(flight)) return;
+  } else if (!PresetReady()) {
+    // Otherwise the window would open the last preset's inputs, of another class or of an
+    // earlier row, as if they were the chosen ones.
     const Language language = LanguageFromRecord(StartLanguage);
     messages_.ShowError(QString::fromUtf8(start_text::kChoosePreset.in(language)));
     return;
   }
+  myFlights->Hide();
   for (QListWidget* box : PresetListBoxes()) {
     box->setCurrentItem(nullptr);
     box->clearSelection();
     box->hide();
   }
   record_[sf::Language] = StartLanguage;
-  if (form2_) form2_->showFromStartWindow();
+  if (flight.isEmpty() && form2_) form2_->showFromStartWindow();
 }
 
 void TForm1::Button1Click() { close(); }
@@ -165,7 +174,11 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (form2_) form2_->close();
+  // The calculation window may keep unsaved changes, and the program with it.
+  if (form2_ && !form2_->close()) {
+    event->ignore();
+    return;
+  }
   event->accept();
   emit closed();
 }

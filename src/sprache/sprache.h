@@ -18,6 +18,7 @@ class QRadioButton;
 namespace zarv {
 
 class MessageSink;
+class MyFlights;
 class TForm2;
 
 // The start window: language, vehicle class and preset example; START opens the
@@ -62,6 +63,8 @@ class TForm1 : public QWidget {
   QListWidget *ListBoxProjectil, *ListBoxFallschirm, *ListBoxBallon, *ListBoxGlider,
       *ListBoxLandekapsel, *ListBoxLauncher;
   QPushButton *Button1, *BitBtn1;
+  // The user's own flights of the chosen class, above its presets.
+  MyFlights* myFlights;
 
  signals:
   void closed();

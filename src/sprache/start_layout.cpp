@@ -11,11 +11,14 @@
 #include <string_view>
 #include <vector>
 
+#include "haupt/flight_drop.h"
 #include "haupt/form_widgets.h"
+#include "haupt/haupt.h"
 #include "pictures.h"
 #include "scenario/presets.h"
 #include "scenario/program_info.h"
 #include "sprache/class_names.h"
+#include "sprache/my_flights.h"
 #include "sprache/sprache.h"
 
 namespace zarv {
@@ -146,6 +149,14 @@ TForm1::TForm1(Scenario& record, MessageSink& messages, QWidget* parent)
   BuildLanguageStep();
   BuildClassLists();
   BuildPresetLists();
+  myFlights = new MyFlights(this);
+  // One choice at a time: a flight or a preset.
+  connect(myFlights, &MyFlights::flightChosen, this, [this] {
+    for (QListWidget* box : PresetListBoxes()) box->clearSelection();
+  });
+  new FlightDrop(this, [this](const QString& path) {
+    if (form2_) form2_->OpenFlight(path);
+  });
 
   Panel4 = MakeMask(this, "Panel4", Qt::red);
   BitBtn1 = MakeButton(this, "BitBtn1", Designed("BitBtn1"), QStringLiteral("START"));

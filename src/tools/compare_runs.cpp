@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "scenario/presets.h"
 #include "texts/form_captions.h"
 #include "texts/run_label.h"
 #include "tools/preset_setup.h"
@@ -31,9 +30,12 @@ bool ParseCompareRequest(const std::string& text, CompareRequest& request) {
     const std::size_t end = text.find(',', start);
     const std::string part = text.substr(start, end - start);
     if (first && part.find('=') == std::string::npos) {
-      // Left out: the main run's preset.
-      if (!part.empty() && part.find(':') == std::string::npos) return false;
-      request.preset = part;
+      // Left out: the main run.
+      const std::size_t colon = part.find(':');
+      const bool preset = colon != std::string::npos && colon > 0 && colon + 1 < part.size() &&
+                          part.find_first_not_of("0123456789:") == std::string::npos &&
+                          part.find(':', colon + 1) == std::string::npos;
+      (preset ? request.preset : request.flight) = part;
     } else if (part.find('=') == std::string::npos || part.front() == '=') {
       return false;
     } else {
@@ -44,8 +46,8 @@ bool ParseCompareRequest(const std::string& text, CompareRequest& request) {
   }
 }
 
-std::optional<int> RunComparisons(const RunOptions& options, const Calculation& main,
-                                  std::vector<KeptRun>& kept) {
+std::optional<int> RunComparisons(const RunOptions& options, const RunSource& mainSource,
+                                  const Calculation& main, std::vector<KeptRun>& kept) {
   const Language language = options.language;
   if (options.compares.size() > static_cast<std::size_t>(kMaxKeptRuns)) {
     return UsageError(kTooMany.in(language));
@@ -54,26 +56,23 @@ std::optional<int> RunComparisons(const RunOptions& options, const Calculation& 
     CompareRequest request;
     if (!ParseCompareRequest(text, request)) return BadCompare(text, "", language);
     Calculation run;
-    run.setEarthModel(main.earthModel());
     std::string label;
     RunInputs base;
-    if (request.preset.empty()) {
+    if (request.preset.empty() && request.flight.empty()) {
       run.inputs() = main.inputs();
       run.setVehicleClass(main.vehicleClass());
       base = main.inputs();
-      int cls = 0, item = 0;
-      Scenario record;
-      if (LoadPreset(options.preset, record, cls, item)) label = PresetLabel(cls, item);
+      label = mainSource.label();
     } else {
-      Scenario record;
-      int cls = 0, item = 0;
-      if (!LoadPreset(request.preset, record, cls, item)) {
-        return BadCompare(text, "CLASS:ITEM (zarv-run --list)", language);
-      }
-      run.Load(record);
+      RunSource source;
+      std::string problem = source.Load(request.preset, request.flight, language);
+      if (problem.empty()) problem = source.ApplyTo(run, language);
+      if (!problem.empty()) return BadCompare(text, problem, language);
       base = run.inputs();
-      label = PresetLabel(cls, item);
+      label = source.label();
     }
+    // Every run of one chart flies over the main run's Earth.
+    run.setEarthModel(main.earthModel());
     for (const std::string& set : request.sets) {
       if (const std::string problem = ApplySet(set, run, language); !problem.empty()) {
         return BadCompare(text, problem, language);

@@ -49,10 +49,11 @@ CaseOutcome OutcomeOfRun(const RunSummary& s) {
   return o;
 }
 
-PresetCaseRunner::PresetCaseRunner(const Scenario& record, const RunInputs& base,
-                                   Language language)
+PresetCaseRunner::PresetCaseRunner(VehicleClass vehicleClass, EarthModel earth,
+                                   const RunInputs& base, Language language)
     : base_(base), language_(language) {
-  calculation_.Load(record);
+  calculation_.setVehicleClass(vehicleClass);
+  calculation_.setEarthModel(earth);
   control_.recordLog = false;  // a study keeps the outcomes, never the samples
 }
 

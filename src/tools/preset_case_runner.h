@@ -3,7 +3,7 @@
 #include <span>
 
 #include "scenario/calculation.h"
-#include "scenario/scenario.h"
+#include "trajectory/earth_model.h"
 #include "study/case_runner.h"
 #include "texts/language.h"
 #include "trajectory/run_control.h"
@@ -13,13 +13,14 @@
 
 namespace zarv {
 
-// Runs one study case of a preset: the preset's inputs (with the study's fixed changes
-// already in `base`) and the case's values set by name. Each worker thread has its own,
+// Runs one study case of a preset or flight: its inputs (with the study's fixed changes
+// already in `base`) and the case's values set by name, over its Earth. Each worker thread has its own,
 // with its own calculation; every case starts again from `base` and runs for its outcomes
 // only, without the recording pass.
 class PresetCaseRunner : public CaseRunner {
  public:
-  PresetCaseRunner(const Scenario& record, const RunInputs& base, Language language);
+  PresetCaseRunner(VehicleClass vehicleClass, EarthModel earth, const RunInputs& base,
+                   Language language);
 
   CaseOutcome Run(std::span<const CaseInput> inputs) override;
 

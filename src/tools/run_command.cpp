@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "scenario/calculation.h"
+#include "scenario/flight_file.h"
 #include "scenario/run_csv.h"
+#include "texts/input_names.h"
 #include "texts/model_warning_texts.h"
 #include "texts/run_label.h"
 #include "texts/step_check_report.h"
@@ -15,6 +17,7 @@
 #include "tools/run_commands.h"
 #include "tools/run_failure_message.h"
 #include "tools/run_outputs.h"
+#include "tools/run_source.h"
 #include "trajectory/number_format.h"
 #include "trust/model_warnings.h"
 #include "trust/step_check.h"
@@ -22,10 +25,8 @@
 namespace zarv {
 namespace {
 
-constexpr LanguageText kNoSuchPreset = {"нет такого примера", "kein solches Beispiel",
-                                        "no such preset"};
-constexpr LanguageText kPresetMissing = {"не указан --preset", "--preset fehlt",
-                                         "--preset is missing"};
+constexpr LanguageText kSourceMissing = {"не указан ни --preset, ни --flight", "--preset oder --flight fehlt",
+                                         "--preset or --flight is missing"};
 constexpr LanguageText kBadTolerance = {"--tolerance требует процент больше 0",
                                         "--tolerance verlangt Prozent über 0",
                                         "--tolerance needs a percentage above 0"};
@@ -33,6 +34,7 @@ constexpr LanguageText kWarning = {"предупреждение", "Warnung", "w
 
 // Summary lines.
 constexpr LanguageText kPreset = {"пример", "Beispiel", "preset"};
+constexpr LanguageText kFlight = {"полет", "Flug", "flight"};
 constexpr LanguageText kEarth = {"Земля", "Erde", "Earth"};
 constexpr LanguageText kFlat = {"плоская", "flach", "flat"};
 constexpr LanguageText kRound = {"круглая", "rund", "round"};
@@ -46,13 +48,13 @@ constexpr LanguageText kSamples = {"записано отсчетов", "aufgeze
 constexpr LanguageText kFile = {"файл", "Datei", "file"};
 
 
-void PrintSummary(std::FILE* out, const RunOptions& options, const Calculation& calculation,
-                  const std::string& resultFile) {
+void PrintSummary(std::FILE* out, const RunOptions& options, const RunSource& source,
+                  const Calculation& calculation, const std::string& resultFile) {
   const Language language = options.language;
   const RunSummary& s = calculation.summary();
   const RunOutcomes o = OutcomesOf(calculation);
   const bool round = calculation.earthModel() == EarthModel::Round;
-  std::fprintf(out, "%s  %s\n", kPreset.in(language), options.preset.c_str());
+  std::fprintf(out, "%s  %s\n", (source.isFlight() ? kFlight : kPreset).in(language), source.given().c_str());
   std::fprintf(out, "%s  %s\n", kEarth.in(language), (round ? kRound : kFlat).in(language));
   std::fprintf(out, "%s  %s s\n", kFlightTime.in(language), FormatGeneral(s.flightTime, 6).c_str());
   std::fprintf(out, "%s  %s m\n", kRange.in(language), FormatGeneral(s.range, 6).c_str());
@@ -63,27 +65,39 @@ void PrintSummary(std::FILE* out, const RunOptions& options, const Calculation& 
   std::fprintf(out, "%s  %s\n", kFile.in(language), resultFile.c_str());
 }
 
-// The main run's inputs after --preset and --set, or the exit status.
-std::optional<int> SetUp(const RunOptions& options, Calculation& calculation, std::string& label) {
+// The main run's inputs after --preset or --flight, --earth and --set, or the exit status.
+std::optional<int> SetUp(const RunOptions& options, RunSource& source, Calculation& calculation,
+                         std::string& label) {
   const Language language = options.language;
-  if (options.preset.empty()) return UsageError(kPresetMissing.in(language));
-  Scenario record;
-  int cls = 0, item = 0;
-  if (!LoadPreset(options.preset, record, cls, item)) {
-    return UsageError(std::string(kNoSuchPreset.in(language)) + " '" + options.preset +
-                      "' (zarv-run --list)");
+  if (options.preset.empty() && options.flight.empty()) return UsageError(kSourceMissing.in(language));
+  if (std::string problem = source.Load(options.preset, options.flight, language); !problem.empty()) {
+    return UsageError(problem);
   }
-  calculation.Load(record);
-  calculation.setEarthModel(options.earth);
-  const RunInputs preset = calculation.inputs();
+  if (std::string problem = source.ApplyTo(calculation, language); !problem.empty()) return UsageError(problem);
+  if (options.earth) calculation.setEarthModel(*options.earth);
+  const RunInputs given = calculation.inputs();
   for (const std::string& set : options.sets) {
     if (const std::string problem = ApplySet(set, calculation, language); !problem.empty()) {
       return UsageError(problem);
     }
   }
-  label = RunLabel(PresetLabel(cls, item), calculation.inputs(), preset, calculation.vehicleClass(),
+  label = RunLabel(source.label(), calculation.inputs(), given, calculation.vehicleClass(),
                    RunChoices{calculation.earthModel()}, language);
   return std::nullopt;
+}
+
+// --save-flight: the inputs as they are now, checked as a file reader will check them.
+int SaveFlight(const RunOptions& options, const RunSource& source, const Calculation& calculation) {
+  const Language language = options.language;
+  const Flight flight = source.FlightNow(calculation);
+  if (const auto problem = CheckFlight(flight)) {
+    const std::string message = DescribeRejectedInput(*problem, language, flight.vehicleClass);
+    std::fprintf(stderr, "zarv-run: %s\n", message.c_str());
+    return kExitUsage;
+  }
+  const FileWriteResult written = WriteFlightFile(options.saveFlight, flight);
+  if (!written.ok) return CannotWrite(language, written);
+  return CheckPrinted(language);
 }
 
 }  // namespace
@@ -91,8 +105,10 @@ std::optional<int> SetUp(const RunOptions& options, Calculation& calculation, st
 int RunPreset(const RunOptions& options, char** argv) {
   const Language language = options.language;
   Calculation calculation;
+  RunSource source;
   std::string label;
-  if (const auto status = SetUp(options, calculation, label)) return *status;
+  if (const auto status = SetUp(options, source, calculation, label)) return *status;
+  if (!options.saveFlight.empty()) return SaveFlight(options, source, calculation);
   if (const auto status = CheckChartRequests(options)) return *status;
   double tolerance = kDefaultStepTolerance;
   if (!options.tolerance.empty()) {
@@ -120,7 +136,7 @@ int RunPreset(const RunOptions& options, char** argv) {
 
   if (const auto failure = calculation.Run()) return ReportRunFailure(*failure, calculation, language);
   std::vector<KeptRun> kept;
-  if (const auto status = RunComparisons(options, calculation, kept)) return *status;
+  if (const auto status = RunComparisons(options, source, calculation, kept)) return *status;
   std::optional<StepCheck> check;
   if (options.checkStep) {
     auto result = CheckStep(calculation, tolerance);
@@ -144,7 +160,7 @@ int RunPreset(const RunOptions& options, char** argv) {
 
   // With a file on standard output the texts go to standard error, apart from its bytes.
   std::FILE* text = stdoutTaken ? stderr : stdout;
-  if (!options.quiet) PrintSummary(text, options, calculation, resultFile.string());
+  if (!options.quiet) PrintSummary(text, options, source, calculation, resultFile.string());
   if (check) std::fputs(FormatStepCheck(*check, language).c_str(), text);
   const auto warnings = ModelWarnings(OutcomesOf(calculation), calculation.inputs(),
                                       calculation.earthModel(), check ? &*check : nullptr);

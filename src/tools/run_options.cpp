@@ -13,17 +13,19 @@ namespace {
 constexpr const char* kUsage =
     "usage: zarv-run --list\n"
     "       zarv-run --atmosphere H\n"
-    "       zarv-run --preset CLASS:ITEM [--set NAME=VALUE]... [--dir DIR] [--csv FILE]\n"
+    "       zarv-run SOURCE [--set NAME=VALUE]... [--dir DIR] [--csv FILE]\n"
     "                [--chart NAME --png FILE [--xrange FROM:TO]]... [--compare RUN]...\n"
     "                [--earth flat|round] [--check-step [--tolerance PERCENT]] [--quiet]\n"
     "                [--lang ru|de|en]\n"
+    "       zarv-run SOURCE [--set NAME=VALUE]... [--earth flat|round] --save-flight FILE\n"
     "       zarv-run --validate [--lang ru|de|en]\n"
-    "       zarv-run --preset CLASS:ITEM (--sweep NAME=FROM:TO:N | --monte-carlo N --vary NAME=DIST)...\n"
+    "       zarv-run SOURCE (--sweep NAME=FROM:TO:N | --monte-carlo N --vary NAME=DIST)...\n"
     "                [--seed S] [--threads N] [--shard I/N] [--out FILE.csv] [--study-chart FILE]\n"
     "       zarv-run --merge A.csv B.csv ... --out ALL.csv [--allow-partial]\n"
     "       zarv-run --help | --version\n"
     "FILE - is standard output; a picture's format follows its extension (.png, .svg, .pdf).\n"
-    "RUN is [CLASS:ITEM][,NAME=VALUE...]: a further run, the main preset when left out.\n"
+    "SOURCE is --preset CLASS:ITEM or --flight FILE (a flight file, .zarv).\n"
+    "RUN is [CLASS:ITEM|FILE][,NAME=VALUE...]: a further run, the main one when left out.\n"
     "Exit status: 0 done, 1 file not written, 2 usage or rejected input, 3 run diverged,\n"
     "4 step check or validation missed, 128+N a study stopped by signal N (130: Ctrl-C).\n";
 
@@ -34,8 +36,10 @@ constexpr const char* kHelp =
     "  --list                     list the presets as CLASS:ITEM\n"
     "  --atmosphere H             print the standard atmosphere at altitude H (m)\n"
     "  --preset CLASS:ITEM        the preset to run\n"
+    "  --flight FILE              the flight file to run, in place of a preset\n"
+    "  --save-flight FILE         write the inputs (after --set) as a flight file; no run\n"
     "  --set NAME=VALUE           set one input by its name (repeatable)\n"
-    "  --earth flat|round         the Earth model of the run (default flat)\n"
+    "  --earth flat|round         the Earth model of the run (default: the flight's, flat)\n"
     "  --dir DIR                  where Zarv_500.txt goes (default: the current folder)\n"
     "  --csv FILE                 also write all 31 recorded rows as CSV (- : standard output)\n"
     "  --chart NAME               draw a chart: a chart button's name or default\n"
@@ -73,8 +77,11 @@ constexpr LanguageText kXrangeAfterChart = {"--xrange должен следов�
 constexpr std::string_view kFlags[] = {"--list", "--check-step", "--validate", "--quiet"};
 constexpr std::string_view kValued[] = {"--atmosphere", "--preset", "--set",     "--dir",
                                         "--csv",        "--lang",   "--chart",   "--png",
-                                        "--xrange",     "--compare", "--earth",  "--tolerance"};
+                                        "--xrange",     "--compare", "--earth",  "--tolerance",
+                                        "--flight",     "--save-flight"};
 constexpr std::string_view kRepeatable[] = {"--set", "--chart", "--compare", "--png", "--xrange"};
+// What --save-flight takes besides itself.
+constexpr std::string_view kSaveFlightTakes[] = {"--preset", "--flight", "--set", "--earth", "--lang"};
 // Forms that take nothing but --lang.
 constexpr std::string_view kAlone[] = {"--list", "--atmosphere", "--validate"};
 
@@ -101,6 +108,17 @@ std::optional<int> CheckCombination(std::span<const std::string_view> given, Lan
     for (std::string_view other : given) {
       if (other != form && other != "--lang") {
         return UsageError(OptionMessage(other, kDoesNotGoWith, form, language));
+      }
+    }
+  }
+  if (Given(given, "--flight") && Given(given, "--preset")) {
+    return UsageError(OptionMessage("--flight", kDoesNotGoWith, "--preset", language));
+  }
+  // Saving a flight runs nothing, so nothing that belongs to a run goes with it.
+  if (Given(given, "--save-flight")) {
+    for (std::string_view other : given) {
+      if (other != "--save-flight" && !In(kSaveFlightTakes, other)) {
+        return UsageError(OptionMessage(other, kDoesNotGoWith, "--save-flight", language));
       }
     }
   }
@@ -183,6 +201,8 @@ std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOp
     if (value.empty()) return UsageError(ValueMessage(kEmptyValue, a, language));
     if (a == "--atmosphere") options.atmosphere = value;
     else if (a == "--preset") options.preset = value;
+    else if (a == "--flight") options.flight = value;
+    else if (a == "--save-flight") options.saveFlight = value;
     else if (a == "--set") options.sets.push_back(value);
     else if (a == "--dir") options.dir = value;
     else if (a == "--csv") options.csv = value;

@@ -30,12 +30,14 @@ struct RunOptions {
   bool list = false;
   std::string atmosphere;
   std::string preset;
+  std::string flight;             // a flight file, in place of the preset
+  std::string saveFlight;         // where the inputs go as a flight file, instead of a run
   std::vector<std::string> sets;  // NAME=VALUE, in order
   std::filesystem::path dir = ".";
   std::string csv;
   std::vector<ChartRequest> charts;
-  std::vector<std::string> compares;  // [CLASS:ITEM][,NAME=VALUE...], drawn on every chart
-  EarthModel earth = EarthModel::Flat;
+  std::vector<std::string> compares;  // [CLASS:ITEM|FILE][,NAME=VALUE...], drawn on every chart
+  std::optional<EarthModel> earth;    // none: the flight file's, flat for a preset
   bool checkStep = false;
   std::string tolerance;  // percent, empty: the default
   bool validate = false;

@@ -20,6 +20,7 @@
 #include "tools/preset_setup.h"
 #include "tools/run_options.h"
 #include "tools/run_outputs.h"
+#include "tools/run_source.h"
 #include "tools/stop_signals.h"
 #include "tools/study_options.h"
 #include "tools/study_report.h"
@@ -109,14 +110,13 @@ std::optional<int> MakeDesign(const StudyRequest& r, const RunInputs& inputs, La
 }
 
 int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
-  Scenario record;
-  int cls = 0, item = 0;
-  if (!LoadPreset(r.preset, record, cls, item)) {
-    return StudyUsageError(std::string(kNoSuchPreset.in(language)) + " '" + r.preset + "' (zarv-run --list)");
+  RunSource source;
+  if (std::string problem = source.Load(r.preset, r.flight, language); !problem.empty()) {
+    return StudyUsageError(problem);
   }
   // The study's fixed changes, made once; every case starts from these inputs.
   Calculation base;
-  base.Load(record);
+  if (std::string problem = source.ApplyTo(base, language); !problem.empty()) return StudyUsageError(problem);
   for (const std::string& set : r.sets) {
     if (const std::string problem = ApplySet(set, base, language); !problem.empty()) {
       return StudyUsageError(problem);
@@ -175,7 +175,7 @@ int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
   }
   // With the table on standard output the texts go to standard error, apart from its rows.
   std::FILE* text = !r.out.empty() && IsStandardOutput(r.out) ? stderr : stdout;
-  std::fprintf(text, "%s  %s, %s\n", kPreset.in(language), r.preset.c_str(),
+  std::fprintf(text, "%s  %s, %s\n", (source.isFlight() ? kFlight : kPreset).in(language), source.given().c_str(),
                design->Describe().substr(2).c_str());
   // A stream that takes nothing is known before any case runs.
   if (const int status = CheckPrinted(language)) return status;
@@ -187,8 +187,10 @@ int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
     options.progress = [language](const StudyProgress& p) { PrintProgress(stderr, p, language); };
   }
   options.cancel = &stop;
-  const CaseRunnerFactory factory = [record, inputs, language] {
-    return std::make_unique<PresetCaseRunner>(record, inputs, language);
+  const VehicleClass vehicleClass = base.vehicleClass();
+  const EarthModel earth = base.earthModel();
+  const CaseRunnerFactory factory = [vehicleClass, earth, inputs, language] {
+    return std::make_unique<PresetCaseRunner>(vehicleClass, earth, inputs, language);
   };
   std::string line;
   StudyResult result;

@@ -12,12 +12,13 @@ namespace {
 using namespace option_words;
 
 constexpr const char* kUsage =
-    "       zarv-run --preset P [--set NAME=V]... --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
+    "       zarv-run SOURCE [--set NAME=V]... --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
     "                [--sweep ...] [--threads N] [--shard I/N] [--out FILE.csv]\n"
     "                [--study-chart FILE.png|.svg|.pdf [--outcomes a,b]]\n"
-    "       zarv-run --preset P --monte-carlo N --vary NAME=normal:SD[%]|NAME=uniform:LO:HI\n"
+    "       zarv-run SOURCE --monte-carlo N --vary NAME=normal:SD[%]|NAME=uniform:LO:HI\n"
     "                [--vary ...] [--seed S] [--threads N] [--shard I/N] [--out FILE.csv]\n"
-    "       zarv-run --merge A.csv B.csv ... --out ALL.csv [--allow-partial]\n";
+    "       zarv-run --merge A.csv B.csv ... --out ALL.csv [--allow-partial]\n"
+    "SOURCE is --preset CLASS:ITEM or --flight FILE.\n";
 
 // Options that only a study or a merge takes; the forms by which messages name them first.
 constexpr std::string_view kStudyOnly[] = {"--merge",  "--sweep", "--monte-carlo", "--vary",
@@ -61,6 +62,7 @@ std::optional<int> ParseStudyRequest(std::span<const std::string_view> args, Lan
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
     std::string* single = a == "--preset"        ? &r.preset
+                          : a == "--flight"      ? &r.flight
                           : a == "--monte-carlo" ? &r.monteCarlo
                           : a == "--seed"        ? &r.seed
                           : a == "--threads"     ? &r.threads
@@ -115,7 +117,8 @@ std::optional<int> ParseStudyRequest(std::span<const std::string_view> args, Lan
   if (!sweep && r.monteCarlo.empty()) return refuse("--vary", kNeeds, "--monte-carlo N");
   if (!sweep && r.varies.empty()) return refuse("--monte-carlo", kNeeds, "--vary");
   if (!r.outcomes.empty() && r.chart.empty()) return refuse("--outcomes", kNeeds, "--study-chart");
-  if (r.preset.empty()) return StudyUsageError(study_words::kPresetMissing.in(language));
+  if (r.preset.empty() && r.flight.empty()) return StudyUsageError(study_words::kPresetMissing.in(language));
+  if (!r.preset.empty() && !r.flight.empty()) return refuse("--flight", kDoesNotGoWith, "--preset");
   return std::nullopt;
 }
 

@@ -12,7 +12,7 @@ namespace zarv {
 
 // What the command line asks of a study or a merge, as given.
 struct StudyRequest {
-  std::string preset;
+  std::string preset, flight;
   std::vector<std::string> sets, sweeps, varies, merge;
   std::string monteCarlo, seed, threads, shard, out, chart, outcomes;
   bool allowPartial = false;

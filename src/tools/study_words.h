@@ -10,7 +10,8 @@ inline constexpr LanguageText kMergeNeedsOut = {"для --merge нужен --out
 inline constexpr LanguageText kSweepOrMonteCarlo = {"нужен либо --sweep, либо --monte-carlo с --vary",
                                                     "entweder --sweep oder --monte-carlo mit --vary",
                                                     "give either --sweep or --monte-carlo with --vary"};
-inline constexpr LanguageText kPresetMissing = {"не указан --preset", "--preset fehlt", "--preset is missing"};
+inline constexpr LanguageText kPresetMissing = {"не указан ни --preset, ни --flight", "--preset oder --flight fehlt",
+                                                "--preset or --flight is missing"};
 inline constexpr LanguageText kNoSuchPreset = {"нет такого примера", "kein solches Beispiel", "no such preset"};
 inline constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe", "unknown input"};
 inline constexpr LanguageText kUnknownOutcome = {"неизвестный результат", "unbekannte Ergebnisgröße",
@@ -29,6 +30,7 @@ inline constexpr LanguageText kSameFile = {"--out и --study-chart называ�
                                            "--out und --study-chart nennen dieselbe Datei",
                                            "--out and --study-chart name the same file"};
 inline constexpr LanguageText kPreset = {"пример", "Beispiel", "preset"};
+inline constexpr LanguageText kFlight = {"полет", "Flug", "flight"};
 inline constexpr LanguageText kStoppedAfter = {"остановлено после", "angehalten nach", "stopped after"};
 inline constexpr LanguageText kOf = {"из", "von", "of"};
 inline constexpr LanguageText kRowsKept = {"; готовые строки сохранены в ", "; die fertigen Zeilen stehen in ",

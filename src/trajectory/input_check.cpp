@@ -60,4 +60,29 @@ std::optional<InputError> CheckRunInputs(const RunInputs& in, VehicleClass cls) 
   return std::nullopt;
 }
 
+std::optional<InputError> CheckInputValue(std::string_view name, double v, VehicleClass cls) {
+  const auto reject = [name](InputProblem problem) { return InputError{std::string(name), problem}; };
+  const auto is = [name](const char* input) { return name == input; };
+  if (!std::isfinite(v)) return reject(InputProblem::NotFinite);
+  if ((is("dt0") || is("Tk") || is("MassaStart")) && v <= 0.0) return reject(InputProblem::NotPositive);
+  if (is("dt0") && !(v / kSampleCapacity > 0.0)) return reject(InputProblem::SampleIntervalZero);
+  if (is("MassaStart") && (v < kMinStartMass || v > kMaxStartMass)) {
+    return InputError{"MassaStart", InputProblem::OutOfRange, {}, kMinStartMass, kMaxStartMass};
+  }
+  if ((is("S0") || is("V0") || is("Cx")) && v < 0.0) return reject(InputProblem::Negative);
+  if (is("AeroModel") && (v != std::floor(v) || v < 0.0 || v >= kDragLaws)) {
+    return reject(InputProblem::NotADragLaw);
+  }
+  if (cls == VehicleClass::Rocket) {
+    if (is("Iud") && v <= 0.0) return reject(InputProblem::NotPositive);
+    if ((is("Schub") || is("Mt")) && v < 0.0) return reject(InputProblem::Negative);
+  }
+  if (cls == VehicleClass::Balloon && is("GasDichte")) {
+    if (v < 0.0) return reject(InputProblem::Negative);
+    if (v >= kSeaLevelDensity) return reject(InputProblem::GasNotLighterThanAir);
+  }
+  if (cls == VehicleClass::Reentry && is("RSAT") && v <= 0.0) return reject(InputProblem::NotPositive);
+  return std::nullopt;
+}
+
 }  // namespace zarv

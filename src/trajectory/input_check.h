@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "trajectory/run_inputs.h"
@@ -40,5 +41,10 @@ struct InputError {
 // Checks what a run needs before it touches anything.
 // The engine words nothing: the interface turns the code and the name into a message.
 std::optional<InputError> CheckRunInputs(const RunInputs& inputs, VehicleClass vehicleClass);
+
+// The checks of CheckRunInputs that one value decides alone, for a value read before the
+// run (a flight file): the same problems and limits, none that needs a second input.
+std::optional<InputError> CheckInputValue(std::string_view name, double value,
+                                          VehicleClass vehicleClass);
 
 }  // namespace zarv

@@ -27,7 +27,13 @@ namespace zarv {
 class RecordingSink : public MessageSink {
  public:
   void ShowError(const QString& text) override { messages.push_back(text.toStdString()); }
+  SaveAnswer AskToSave(const SaveQuestion& question) override {
+    questions.push_back(question);
+    return saveAnswer;
+  }
   std::vector<std::string> messages;
+  std::vector<SaveQuestion> questions;
+  SaveAnswer saveAnswer = SaveAnswer::Discard;
 };
 
 // One window over one record, run in a temporary current directory.

@@ -9,6 +9,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 fail() { echo "install check: $*" >&2; exit 1; }
 for f in bin/zarv bin/zarv-run \
          share/applications/org.zarv.Zarv.desktop share/metainfo/org.zarv.Zarv.metainfo.xml \
+         share/mime/packages/org.zarv.Zarv.xml \
          share/icons/hicolor/scalable/apps/org.zarv.Zarv.svg \
          share/icons/hicolor/48x48/apps/org.zarv.Zarv.png \
          share/icons/hicolor/256x256/apps/org.zarv.Zarv.png \
@@ -23,6 +24,16 @@ fi
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$prefix/share/applications/org.zarv.Zarv.desktop" >/dev/null ||
     fail "the desktop entry does not validate"
+fi
+# A file manager opens flight files with ZARV: the entry takes a file and names the type
+# that the installed MIME package gives to *.zarv.
+desktop="$prefix/share/applications/org.zarv.Zarv.desktop"
+grep -qx 'Exec=zarv %f' "$desktop" || fail "the desktop entry does not pass a file to zarv"
+grep -qx 'MimeType=application/x-zarv-flight;' "$desktop" || fail "the desktop entry declares no flight file type"
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$prefix/share/mime" >/dev/null 2>&1 || fail "the MIME package does not build"
+  grep -q '^50:application/x-zarv-flight:\*\.zarv$' "$prefix/share/mime/globs2" ||
+    fail "*.zarv is not application/x-zarv-flight in the MIME database"
 fi
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net "$prefix/share/metainfo/org.zarv.Zarv.metainfo.xml" >/dev/null ||

@@ -21,7 +21,13 @@ namespace zarv {
 class RecordingSink : public MessageSink {
  public:
   void ShowError(const QString& text) override { messages.push_back(text); }
+  SaveAnswer AskToSave(const SaveQuestion& question) override {
+    questions.push_back(question.text);
+    return saveAnswer;
+  }
   std::vector<QString> messages;
+  std::vector<QString> questions;
+  SaveAnswer saveAnswer = SaveAnswer::Discard;
 };
 
 // Both windows wired as the program wires them.

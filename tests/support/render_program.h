@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QApplication>
+#include <QFile>
 #include <QDir>
 #include <QPixmap>
 #include <QString>
@@ -39,6 +40,10 @@ class RenderProgram {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     return argc;
   }
+  // The renders list no flights of the user's, and keep no recent files of theirs.
+  QTemporaryDir home_;
+  const bool isolated_ = qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data")))) &&
+                         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath(QStringLiteral("config"))));
   QApplication app_;
   QTemporaryDir work_;
 };
@@ -55,6 +60,10 @@ class PrintingSink : public MessageSink {
  public:
   void ShowError(const QString& text) override {
     std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+  }
+  SaveAnswer AskToSave(const SaveQuestion& question) override {
+    std::fprintf(stderr, "question: %s\n", question.text.toUtf8().constData());
+    return SaveAnswer::Discard;
   }
 };
 

@@ -102,7 +102,7 @@ TEST_F(Study, RefusedRequestsSayWhy) {
       {"--preset 1:0 --monte-carlo 0 --vary V0=normal:1", 2, "the count must be a whole number >= 1 '0'"},
       {"--preset 1:0 --monte-carlo 5 --vary V0=normal:1 --shard 2/2", 2, "expected --shard I/N"},
       {"--preset 1:0 --sweep V0=1 --monte-carlo 5 --vary V0=normal:1", 2, "either --sweep or"},
-      {"--sweep V0=1", 2, "--preset is missing"},
+      {"--sweep V0=1", 2, "--preset or --flight is missing"},
       {"--preset 1:0 --sweep V0=1 --study-chart x.gif", 2, "written as .png, .svg or .pdf"},
       {"--preset 1:0 --sweep V0=1 --study-chart s.png --out ./s.png", 2, "name the same file"},
       {"--preset 1:0 --sweep V0=1 --lang de --bogus", 2, "unbekanntes Argument '--bogus'"},

@@ -63,7 +63,7 @@ TEST_F(ZarvRun, ExitStatusAndMessages) {
     const char* message;
   };
   const Case cases[] = {
-      {"", 2, "--preset is missing"},
+      {"", 2, "--preset or --flight is missing"},
       {"--bogus", 2, "unknown argument '--bogus'"},
       {"--preset 4:0", 2, "no such preset '4:0'"},
       {"--preset 1:9", 2, "no such preset '1:9'"},

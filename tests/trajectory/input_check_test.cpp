@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,39 @@ TEST(VehicleClassFromRecord, OnlyWholeNumbersOneToEightNameAClass) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(VehicleClassFromRecord(c.code), c.expected) << "record value " << c.code;
+  }
+}
+
+// A flight file checks each value alone; it must refuse what the run refuses for that
+// value, and nothing the run would take.
+TEST(CheckInputValue, AgreesWithTheRunOnEveryValueItJudgesAlone) {
+  const double values[] = {-1.0, -0.0, 5e-324, 1e-300, 0.5, 1.0, 1.3, 1.5, 2.0, 3.0, 1e13,
+                           std::numeric_limits<double>::infinity(), std::nan("")};
+  const std::pair<int, int> presets[] = {{1, 0}, {3, 0}, {7, 0}, {8, 0}};
+  for (const auto& [vehicleClass, item] : presets) {
+    const auto cls = static_cast<VehicleClass>(vehicleClass);
+    for (const char* name : kRunInputNames) {
+      for (const double v : values) {
+        RunInputs in = PresetInputs(vehicleClass, item);
+        *RunInputByName(in, name) = v;
+        const std::optional<InputError> run = CheckRunInputs(in, cls);
+        const std::optional<InputError> alone = CheckInputValue(name, v, cls);
+        const bool together = run && (run->problem == InputProblem::TooManySteps ||
+                                      run->problem == InputProblem::PropellantNotBelowMass);
+        const std::string where = std::to_string(vehicleClass) + ":" + std::to_string(item) + " " +
+                                  name + " = " + std::to_string(v);
+        if (alone) {
+          ASSERT_TRUE(run) << where << ": refused alone, run by the run";
+          if (!together) {
+            EXPECT_EQ(run->input, name) << where;
+          }
+        }
+        if (run && !together && run->input == name) {
+          ASSERT_TRUE(alone) << where << ": the run refuses it, the file would take it";
+          EXPECT_EQ(alone->problem, run->problem) << where;
+        }
+      }
+    }
   }
 }
 

@@ -1,0 +1,95 @@
+#include "texts/flight_file_messages.h"
+
+#include "texts/input_messages.h"
+#include "texts/system_reasons.h"
+
+namespace zarv {
+namespace {
+
+constexpr LanguageText kLine = {"строка", "Zeile", "line"};
+constexpr LanguageText kCannotRead = {"файл полета не читается", "die Flugdatei ist nicht lesbar",
+                                      "cannot read the flight file"};
+constexpr LanguageText kTooLarge = {"слишком большой для файла полета (более 1 МиБ)",
+                                    "zu groß für eine Flugdatei (über 1 MiB)",
+                                    "too large for a flight file (over 1 MiB)"};
+constexpr LanguageText kSyntax = {"не файл TOML", "keine TOML-Datei", "not a TOML file"};
+constexpr LanguageText kUnknownKey = {"неизвестный ключ (здесь допустимы", "unbekannter Schlüssel (hier erlaubt",
+                                      "unknown key (allowed here"};
+constexpr LanguageText kNotOfClass = {"не является вводом этого класса аппарата (его вводы",
+                                      "keine Eingabe dieser Fahrzeugklasse (ihre Eingaben",
+                                      "not an input of this vehicle class (its inputs"};
+constexpr LanguageText kMissing = {"ключ отсутствует", "der Schlüssel fehlt", "the key is missing"};
+constexpr LanguageText kMustBe = {"значение должно быть %s", "der Wert muss %s sein", "the value must be %s"};
+constexpr LanguageText kOneOf = {"значение должно быть одним из: %s", "der Wert muss eines von %s sein",
+                                 "the value must be one of %s"};
+constexpr LanguageText kNewer = {"формат %s новой версии ZARV; эта версия читает формат %d",
+                                 "Format %s einer neueren ZARV-Version; diese liest Format %d",
+                                 "format %s of a newer ZARV; this version reads format %d"};
+constexpr LanguageText kIntegrator = {
+    "интегратор \"%s\" в этой версии недоступен, только \"euler\"",
+    "der Integrator \"%s\" ist in dieser Version nicht verfügbar, nur \"euler\"",
+    "the integrator \"%s\" is not available in this version, only \"euler\""};
+
+struct TypeWord {
+  const char* type;
+  LanguageText text;
+};
+constexpr TypeWord kTypes[] = {
+    {"string", {"строкой в кавычках", "Text in Anführungszeichen", "a string in quotes"}},
+    {"number", {"числом", "eine Zahl", "a number"}},
+    {"integer", {"целым числом", "eine ganze Zahl", "a whole number"}},
+    {"table", {"таблицей", "eine Tabelle", "a table"}},
+};
+
+std::string Fill(const char* pattern, const std::string& text, int number = 0) {
+  std::string out;
+  for (const char* p = pattern; *p != '\0'; ++p) {
+    if (p[0] == '%' && p[1] == 's') {
+      out += text;
+      ++p;
+    } else if (p[0] == '%' && p[1] == 'd') {
+      out += std::to_string(number);
+      ++p;
+    } else {
+      out += *p;
+    }
+  }
+  return out;
+}
+
+std::string What(const FlightFileError& e, Language language) {
+  switch (e.problem) {
+    case FlightFileProblem::CannotRead:
+      return std::string(kCannotRead.in(language)) + " (" + SystemReason(e.error, language) + ")";
+    case FlightFileProblem::TooLarge: return kTooLarge.in(language);
+    case FlightFileProblem::Syntax: return std::string(kSyntax.in(language)) + ": " + e.detail;
+    case FlightFileProblem::UnknownKey: return std::string(kUnknownKey.in(language)) + ": " + e.detail + ")";
+    case FlightFileProblem::NotOfClass: return std::string(kNotOfClass.in(language)) + ": " + e.detail + ")";
+    case FlightFileProblem::MissingKey: return kMissing.in(language);
+    case FlightFileProblem::WrongType:
+      for (const TypeWord& t : kTypes) {
+        if (e.detail == t.type) return Fill(kMustBe.in(language), t.text.in(language));
+      }
+      return Fill(kMustBe.in(language), e.detail);
+    case FlightFileProblem::NotAChoice: return Fill(kOneOf.in(language), e.detail);
+    case FlightFileProblem::OutOfRange: return InputErrorText(e.range, language);
+    case FlightFileProblem::NewerFormat: return Fill(kNewer.in(language), e.detail, kFlightFormat);
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string DescribeFlightFileError(const FlightFileError& e, Language language) {
+  std::string where = e.file;
+  if (e.line > 0) where += ", " + std::string(kLine.in(language)) + " " + std::to_string(e.line);
+  if (!e.key.empty()) where += ", " + e.key;
+  return where + ": " + What(e, language);
+}
+
+std::string IntegratorNotAvailable(const std::string& file, FlightIntegrator integrator,
+                                   Language language) {
+  return file + ", run.integrator: " + Fill(kIntegrator.in(language), IntegratorWord(integrator));
+}
+
+}  // namespace zarv

@@ -1,0 +1,55 @@
+#include "tools/run_source.h"
+
+#include <filesystem>
+#include <variant>
+
+#include "scenario/flight_file.h"
+#include "texts/flight_file_messages.h"
+#include "tools/preset_setup.h"
+#include "tools/study_words.h"
+
+namespace zarv {
+
+std::string RunSource::Load(const std::string& preset, const std::string& flightFile,
+                            Language language) {
+  isFlight_ = !flightFile.empty();
+  given_ = isFlight_ ? flightFile : preset;
+  if (isFlight_) {
+    FlightRead read = ReadFlightFile(flightFile);
+    if (const auto* error = std::get_if<FlightFileError>(&read)) return DescribeFlightFileError(*error, language);
+    flight_ = std::get<Flight>(std::move(read));
+    label_ = flight_.name.empty() ? std::filesystem::path(flightFile).stem().string() : flight_.name;
+    return {};
+  }
+  int cls = 0, item = 0;
+  if (!LoadPreset(preset, record_, cls, item)) {
+    return std::string(study_words::kNoSuchPreset.in(language)) + " '" + preset + "' (zarv-run --list)";
+  }
+  label_ = PresetLabel(cls, item);
+  flight_.name = label_;
+  flight_.preset = preset;
+  return {};
+}
+
+std::string RunSource::ApplyTo(Calculation& calculation, Language language) const {
+  if (!isFlight_) {
+    calculation.Load(record_);
+    calculation.setEarthModel(EarthModel::Flat);
+    return {};
+  }
+  if (!ApplyFlight(flight_, calculation)) return IntegratorNotAvailable(given_, flight_.run.integrator, language);
+  return {};
+}
+
+Flight RunSource::FlightNow(const Calculation& calculation) const {
+  Flight flight = FlightOf(calculation, calculation.earthModel());
+  flight.name = flight_.name;
+  flight.notes = flight_.notes;
+  flight.preset = flight_.preset;
+  const EarthModel earth = flight.run.earth;
+  flight.run = flight_.run;
+  flight.run.earth = earth;
+  return flight;
+}
+
+}  // namespace zarv
