@@ -35,6 +35,7 @@ struct RunOptions {
   std::string csv;
   std::vector<ChartRequest> charts;
   std::vector<std::string> compares;  // [CLASS:ITEM][,NAME=VALUE...], drawn on every chart
+  std::vector<std::string> overlays;  // saved runs and measured flights, drawn on every chart
   EarthModel earth = EarthModel::Flat;
   bool checkStep = false;
   std::string tolerance;  // percent, empty: the default
@@ -45,7 +46,7 @@ struct RunOptions {
 // Reads the arguments after the program name into `options`. Returns the exit status
 // when they end the program here (--help, a usage error), after printing why. Each option
 // takes a value that is not empty, comes once unless it is one that repeats (--set,
-// --chart, --compare), and only with the options it goes with.
+// --chart, --compare, --overlay), and only with the options it goes with.
 std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOptions& options);
 
 // The language of every message, from --lang (English without one). Returns the exit
