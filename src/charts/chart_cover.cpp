@@ -35,6 +35,11 @@ void PlotCover::Mark(const RunCurve& curve, int reach) {
   }
 }
 
+void PlotCover::MarkPoints(const std::vector<QPoint>& points, int size) {
+  const int half = size / 2;
+  for (const QPoint& p : points) MarkSpan(p.x() - half, p.y() - half, p.x() + half, p.y() + half);
+}
+
 void PlotCover::Finish() {
   sums_.assign(static_cast<std::size_t>((columns_ + 1) * (rows_ + 1)), 0);
   for (int r = 0; r < rows_; ++r) {
@@ -131,6 +136,11 @@ PlotCover CoverOfCurves(const ChartScales& s) {
     for (std::size_t run = 0; run < s.runs.size(); ++run) {
       TraceRunCurve(s, run, curve, traced);
       cover.Mark(traced, CurveWidth(s, run));
+    }
+    std::vector<QPoint> points;
+    for (std::size_t flight = 0; flight < s.measured.size(); ++flight) {
+      TraceMeasuredPoints(s, flight, curve, points);
+      cover.MarkPoints(points, kMeasuredPointSize);
     }
   }
   cover.Finish();

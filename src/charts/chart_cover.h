@@ -19,6 +19,8 @@ class PlotCover {
 
   // A traced curve: its lines, `reach` px thick on either side, and its markers.
   void Mark(const RunCurve& curve, int reach);
+  // Points of `size` px around each.
+  void MarkPoints(const std::vector<QPoint>& points, int size);
   // Done marking: the cell sums are made.
   void Finish();
   // Marked cells that the box touches.

@@ -1,7 +1,9 @@
 #include "charts/chart_curves.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "charts/chart_canvas.h"
 #include "charts/chart_captions.h"
 #include "charts/chart_scales.h"
 
@@ -54,6 +56,27 @@ void TraceRunCurve(const ChartScales& s, std::size_t run, const CurveScale& row,
       if (inside(i - 1)) curve.markers.push_back(i - 1);
     }
   }
+}
+
+void TraceMeasuredPoints(const ChartScales& s, std::size_t flight, const CurveScale& row,
+                         std::vector<QPoint>& points) {
+  points.clear();
+  const MeasuredValues x = s.Measured(flight, s.AbscissaRow());
+  const MeasuredValues y = s.Measured(flight, row.row);
+  const QRect plot = s.Plot();
+  for (std::size_t i = 0; i < std::min(x.size(), y.size()); ++i) {
+    if (std::isnan(x[i]) || std::isnan(y[i]) || !s.Inside(x[i])) continue;
+    const QPoint p(s.PixelX(x[i]), s.PixelY(y[i], row));
+    if (!plot.contains(p) || (!points.empty() && points.back() == p)) continue;
+    points.push_back(p);
+  }
+}
+
+void DrawMeasuredPoint(ChartCanvas& canvas, QPoint at, QRgb colour) {
+  const int half = kMeasuredPointSize / 2;
+  canvas.SetPen(colour);
+  canvas.SetBrush(colour);
+  canvas.Ellipse(at.x() - half, at.y() - half, at.x() + half + 1, at.y() + half + 1);
 }
 
 }  // namespace zarv

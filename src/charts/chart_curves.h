@@ -4,10 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include <QColor>
 #include <QPoint>
 
 namespace zarv {
 
+class ChartCanvas;
 struct ChartScales;
 struct CurveScale;
 
@@ -25,5 +27,15 @@ void TraceRunCurve(const ChartScales& scales, std::size_t run, const CurveScale&
 
 // Line width of a run's curves, px: the current run is bold among kept runs.
 int CurveWidth(const ChartScales& scales, std::size_t run);
+
+// The points of a measured flight's row: one per line that has the row and the abscissa,
+// inside the plot, none twice on the same pixel in a row. Reuses `points`' storage.
+void TraceMeasuredPoints(const ChartScales& scales, std::size_t flight, const CurveScale& row,
+                         std::vector<QPoint>& points);
+
+inline constexpr int kMeasuredPointSize = 5;  // px, the diameter of a measured point
+
+// A measured point, filled in its flight's colour.
+void DrawMeasuredPoint(ChartCanvas& canvas, QPoint at, QRgb colour);
 
 }  // namespace zarv

@@ -145,7 +145,8 @@ ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
   const int labelRoom = A - 8;
   RunCurve traced;
   std::optional<PlotCover> cover;  // what the legend must keep clear of
-  if (s.runs.size() > 1) cover.emplace(s);
+  if (s.HasLegend()) cover.emplace(s);
+  std::vector<QPoint> points;
   int ticks = kTopTicks;
   for (int k = 1; k < layout.listedRows; ++k) {
     const CurveScale& curve = s.curves[static_cast<std::size_t>(k - 1)];
@@ -234,6 +235,13 @@ ChartButtons PaintChart(ChartCanvas& canvas, const ChartView& view) {
       DrawRunCurve(canvas, s, run, rowNumber, traced);
       if (cover) cover->Mark(traced, CurveWidth(s, run));
     }
+    // Measured points over every curve: they are what the runs are held against.
+    for (std::size_t flight = 0; flight < s.measured.size(); ++flight) {
+      TraceMeasuredPoints(s, flight, curve, points);
+      for (const QPoint& p : points) DrawMeasuredPoint(canvas, p, s.measured[flight].colour);
+      if (cover) cover->MarkPoints(points, kMeasuredPointSize);
+    }
+    canvas.SetPen(kBlack);
     canvas.SetBrush(kWhite);
   }
 

@@ -67,6 +67,9 @@ std::vector<QString> EntryTexts(const ChartScales& s, Language language, int fon
     const int markWidth = metrics.horizontalAdvance(mark);
     texts.push_back(metrics.elidedText(name, Qt::ElideMiddle, std::max(room - markWidth, 0)) + mark);
   }
+  for (const ShownMeasurement& flight : s.measured) {
+    texts.push_back(metrics.elidedText(flight.label, Qt::ElideMiddle, std::max(room, 0)));
+  }
   return texts;
 }
 
@@ -124,10 +127,18 @@ void PaintLegend(ChartCanvas& canvas, const ChartScales& s, const LegendLayout& 
     const int y = box.top() + kPad + legend.line * static_cast<int>(r);
     const int keyY = y + legend.line / 2;
     const int keyX = box.left() + kPad;
-    canvas.SetPen(s.runs[r].colour);
-    canvas.Line(keyX, keyY - 1, keyX + kSwatch, keyY - 1);
-    canvas.Line(keyX, keyY, keyX + kSwatch, keyY);
-    if (CurveWidth(s, r) > 1) canvas.Line(keyX, keyY + 1, keyX + kSwatch, keyY + 1);
+    if (r < s.runs.size()) {
+      canvas.SetPen(s.runs[r].colour);
+      canvas.Line(keyX, keyY - 1, keyX + kSwatch, keyY - 1);
+      canvas.Line(keyX, keyY, keyX + kSwatch, keyY);
+      if (CurveWidth(s, r) > 1) canvas.Line(keyX, keyY + 1, keyX + kSwatch, keyY + 1);
+    } else {
+      // Points, as the flight is drawn.
+      const QRgb colour = s.measured[r - s.runs.size()].colour;
+      for (const int x : {keyX + 3, keyX + kSwatch / 2, keyX + kSwatch - 3})
+        DrawMeasuredPoint(canvas, QPoint(x, keyY), colour);
+      canvas.SetBrush(kWhite);
+    }
     canvas.SetPen(kBlack);
     canvas.Text(keyX + kSwatch + kPad, y, legend.texts[r], legend.font);
   }

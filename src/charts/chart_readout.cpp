@@ -70,7 +70,7 @@ ChartReadout Read(const ChartView& view, const ChartScales& s, double abscissa, 
   readout.plotTop = s.Plot().top();
   if (legend != nullptr) {
     readout.legend = *legend;
-  } else if (s.runs.size() > 1) {
+  } else if (s.HasLegend()) {
     readout.legend = PlaceLegend(s, language).box;
   }
   if (const char* caption = AbscissaCaption(s.AbscissaRow(), units, language)) {

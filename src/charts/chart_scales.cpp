@@ -44,6 +44,16 @@ Extent RowExtent(const ChartScales& s, int rowNumber) {
       e.min = values[i] < e.min ? values[i] : e.min;
     }
   }
+  for (std::size_t m = 0; m < s.measured.size(); ++m) {
+    const MeasuredValues values = s.Measured(m, rowNumber);
+    const MeasuredValues x = s.Measured(m, abscissaRow);
+    for (std::size_t i = 0; i < values.size() && i < x.size(); ++i) {
+      // Only the points drawn: those with both values, inside the zoom.
+      if (std::isnan(values[i]) || std::isnan(x[i]) || !s.Inside(x[i])) continue;
+      e.max = std::max(e.max, values[i]);
+      e.min = std::min(e.min, values[i]);
+    }
+  }
   return e;
 }
 
@@ -54,6 +64,13 @@ RunRow::RunRow(const ShownRun& run, int rowNumber, int capacity, const UnitFlags
   first_ = run.log->data() + capacity * rowNumber + 1;
   count_ = capacity - 1;
   factor_ = UnitFactor(rowNumber, run.log->units, shown);
+}
+
+MeasuredValues::MeasuredValues(const MeasuredFlight& flight, int rowNumber, const UnitFlags& shown) {
+  if (const auto values = flight.Row(rowNumber)) {
+    values_ = *values;
+    factor_ = UnitFactor(rowNumber, UnitFlags{}, shown);
+  }
 }
 
 QRect ChartScales::Plot() const {
@@ -76,9 +93,17 @@ double ChartScales::AbscissaAt(int px) const {
 RunRow ChartScales::Row(std::size_t run, int rowNumber) const {
   static const ShownRun kNone;
   const ShownRun& shown = runs[run];
-  // The current run always shows what its log holds; a kept run only the rows it records.
-  const bool has = run == 0 || RunHasRow(rowNumber, shown.vehicleClass);
+  // The current run always shows what its log holds; a kept run only the rows it records,
+  // as its file or else its class tells them.
+  const bool recorded = shown.rows ? rowNumber >= 0 && rowNumber < kRecordedRows &&
+                                         shown.rows->test(static_cast<std::size_t>(rowNumber))
+                                   : RunHasRow(rowNumber, shown.vehicleClass);
+  const bool has = run == 0 || recorded;
   return RunRow(has ? shown : kNone, rowNumber, capacity, runs.front().log->units);
+}
+
+MeasuredValues ChartScales::Measured(std::size_t flight, int rowNumber) const {
+  return MeasuredValues(*measured[flight].flight, rowNumber, runs.front().log->units);
 }
 
 int ChartScales::AbscissaRow() const { return layout.abscissaRow; }
@@ -88,13 +113,20 @@ ChartScales ComputeChartScales(const ChartView& view) {
   ChartScales s;
   s.capacity = ClampCapacity(view.capacity);
   s.runs.push_back({view.log != nullptr ? view.log : &kEmptyLog, view.settings.vehicleClass,
-                    0xFF000000, QString::fromStdString(view.label)});
+                    0xFF000000, QString::fromStdString(view.label), std::nullopt});
   const std::size_t kept = std::min<std::size_t>(view.kept.size(), kMaxKeptRuns);
   for (std::size_t i = 0; i < kept; ++i) {
     const KeptRun& run = view.kept[i];
     if (run.log == nullptr) continue;
     s.runs.push_back({run.log.get(), run.vehicleClass, KeptRunColour(static_cast<int>(i)),
-                      QString::fromStdString(run.label)});
+                      QString::fromStdString(run.label), run.rows});
+  }
+  const std::size_t measured = std::min<std::size_t>(view.measured.size(), kMaxMeasuredFlights);
+  for (std::size_t i = 0; i < measured; ++i) {
+    const MeasuredOverlay& flight = view.measured[i];
+    if (flight.flight == nullptr) continue;
+    s.measured.push_back({flight.flight.get(), MeasuredColour(static_cast<int>(i)),
+                          QString::fromStdString(flight.label)});
   }
 
   ChartLayout& layout = s.layout;

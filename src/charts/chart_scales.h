@@ -2,8 +2,10 @@
 
 #include "trajectory/vehicle_class.h"
 
+#include <bitset>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include <QColor>
@@ -24,6 +26,14 @@ struct ShownRun {
   VehicleClass vehicleClass = VehicleClass::None;
   QRgb colour = 0xFF000000;
   QString label;
+  std::optional<std::bitset<kRecordedRows>> rows;  // read from a file: its rows, not its class's
+};
+
+// A measured flight as a chart shows it.
+struct ShownMeasurement {
+  const MeasuredFlight* flight = nullptr;
+  QRgb colour = 0xFF000000;
+  QString label;
 };
 
 // Samples 2..capacity of one row of one run (the first recorded sample is never drawn),
@@ -40,6 +50,19 @@ class RunRow {
   double factor_ = 1.0;
 };
 
+// One measured row in the current run's display units, a value per line of the flight;
+// NaN where the line has none. Empty for a row the flight lacks.
+class MeasuredValues {
+ public:
+  MeasuredValues(const MeasuredFlight& flight, int rowNumber, const UnitFlags& shown);
+  std::size_t size() const { return values_.size(); }
+  double operator[](std::size_t i) const { return values_[i] * factor_; }
+
+ private:
+  std::span<const double> values_;
+  double factor_ = 1.0;
+};
+
 struct CurveScale {
   int row = 0;
   double ymax = 0.0, ymin = 0.0;  // over every run shown, 0 included
@@ -53,6 +76,7 @@ struct ChartScales {
   ChartLayout layout;
   int capacity = kSampleCapacity;
   std::vector<ShownRun> runs;
+  std::vector<ShownMeasurement> measured;
   bool zoomed = false;
   double from = 0.0, to = 0.0;  // abscissa at the plot's left and right edge
   double sx = 0.0;              // px per abscissa unit
@@ -66,7 +90,10 @@ struct ChartScales {
   // The abscissa under a pixel column (clamped to the plot).
   double AbscissaAt(int px) const;
   RunRow Row(std::size_t run, int rowNumber) const;
+  MeasuredValues Measured(std::size_t flight, int rowNumber) const;
   int AbscissaRow() const;
+  // Kept runs or measured flights are shown, so a legend tells them apart.
+  bool HasLegend() const { return runs.size() > 1 || !measured.empty(); }
 };
 
 ChartScales ComputeChartScales(const ChartView& view);

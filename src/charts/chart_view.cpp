@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "trajectory/log_units.h"
+
 namespace zarv {
 
 namespace {
@@ -14,28 +16,15 @@ namespace {
 constexpr std::array<QRgb, kMaxKeptRuns> kPalette{0xFF5787DC, 0xFFE05D5E, 0xFF61B861, 0xFFFFA94A,
                                                   0xFFAF8DCE, 0xFFA98078};
 
-// Size of one display unit in SI for each flagged row.
-double UnitSize(int rowNumber, const UnitFlags& units) {
-  constexpr double kKilo = 1000.0;
-  switch (rowNumber) {
-    case row::kTime:
-      return units.TimeUnit == 3 ? 3600.0 : units.TimeUnit == 2 ? 60.0 : 1.0;  // s
-    case row::kVelocity: return units.VelocityInKm == 1 ? kKilo : 1.0;          // m/s
-    case row::kDynamicPressure:
-      return units.PressureUnit == 2 ? 1.0e6 : units.PressureUnit == 1 ? kKilo : 1.0;  // Pa
-    case row::kAltitude: return units.AltitudeInKm == 1 ? kKilo : 1.0;  // m
-    case row::kRange: return units.RangeInKm == 1 ? kKilo : 1.0;        // m
-    case row::kThrust: return units.ThrustInKilo == 1 ? kKilo : 1.0;    // N
-    case row::kMass: return units.MassInKilo == 1 ? kKilo : 1.0;        // kg
-    default: return 1.0;
-  }
-}
+// Saturated and dark, so that points read apart from the lighter lines of the runs.
+//                                                   magenta     teal        olive
+constexpr std::array<QRgb, kMaxMeasuredFlights> kMeasuredPalette{0xFFC2187A, 0xFF00796B, 0xFF827717};
 
 }  // namespace
 
 KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
                 const RunChoices& choices) {
-  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, choices};
+  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, choices, {}};
 }
 
 std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept) {
@@ -49,6 +38,10 @@ std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> k
 
 QRgb KeptRunColour(int index) {
   return kPalette[static_cast<std::size_t>(index) % kPalette.size()];
+}
+
+QRgb MeasuredColour(int index) {
+  return kMeasuredPalette[static_cast<std::size_t>(index) % kMeasuredPalette.size()];
 }
 
 ChartView PlainView(const TrajectoryLog& log, const std::array<int, kCurveListSize>& curveList,
@@ -80,7 +73,7 @@ bool RunHasRow(int rowNumber, VehicleClass vehicleClass) {
 }
 
 double UnitFactor(int rowNumber, const UnitFlags& recorded, const UnitFlags& shown) {
-  return UnitSize(rowNumber, recorded) / UnitSize(rowNumber, shown);
+  return LogRowUnitSize(rowNumber, recorded) / LogRowUnitSize(rowNumber, shown);
 }
 
 }  // namespace zarv

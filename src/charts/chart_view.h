@@ -3,6 +3,7 @@
 #include "trajectory/vehicle_class.h"
 
 #include <array>
+#include <bitset>
 #include <memory>
 #include <optional>
 #include <span>
@@ -12,6 +13,7 @@
 
 #include "charts/chart_frame.h"
 #include "scenario/run_choices.h"
+#include "trajectory/measured_flight.h"
 #include "trajectory/trajectory_log.h"
 
 namespace zarv {
@@ -22,9 +24,19 @@ struct KeptRun {
   std::string label;          // UTF-8, e.g. "Launcher V-2, dt0 = 0.001"
   VehicleClass vehicleClass = VehicleClass::None;  // decides which class-specific rows it has
   RunChoices choices;
+  // A run read from a file: the rows it holds, which its class cannot tell.
+  std::optional<std::bitset<kRecordedRows>> rows;
 };
 
 inline constexpr int kMaxKeptRuns = 6;
+
+// A measured flight drawn as points on every chart whose rows it has.
+struct MeasuredOverlay {
+  std::shared_ptr<const MeasuredFlight> flight;
+  std::string label;  // UTF-8, in the legend
+};
+
+inline constexpr int kMaxMeasuredFlights = 3;
 
 // Copies the log, so that the next run may overwrite the original.
 KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
@@ -36,6 +48,9 @@ std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> k
 
 // Curve colour of kept run `index` (0..5); the current run is black.
 QRgb KeptRunColour(int index);
+
+// Point colour of measured flight `index` (0..2), apart from the runs' colours.
+QRgb MeasuredColour(int index);
 
 // An abscissa interval in the current run's display units.
 struct AbscissaRange {
@@ -52,6 +67,7 @@ struct ChartView {
   ChartSettings settings;           // language and the current run's class
   std::string label;                // the current run in the legend; empty: a generic name
   std::span<const KeptRun> kept;    // the first kMaxKeptRuns are drawn
+  std::span<const MeasuredOverlay> measured;  // the first kMaxMeasuredFlights are drawn
   std::optional<AbscissaRange> zoom;  // none, or an empty/invalid one: the full range
 };
 

@@ -14,6 +14,7 @@
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "haupt/overlay_commands.h"
 #include "haupt/results_files.h"
 #include "haupt/results_texts.h"
 #include "haupt/trust_commands.h"
@@ -42,7 +43,8 @@ ChartResults::ChartResults(TForm2& window, const Scenario& record, MessageSink& 
       askPath_(askPath),
       redraw_(std::move(redraw)),
       extras_(new QMenu(&window)),
-      overlay_(new ChartOverlay(window.Image1, [this] { return ShownView(); }, locale)) {
+      overlay_(new ChartOverlay(window.Image1, [this] { return ShownView(); }, locale)),
+      overlays_(new OverlayCommands(window, *this, messages)) {
   extras_->setObjectName(QStringLiteral("ExtrasMenu"));
   connect(overlay_, &ChartOverlay::dragged, this, &ChartResults::ZoomByDrag);
   connect(overlay_, &ChartOverlay::resetRequested, this, &ChartResults::ResetZoom);
@@ -61,6 +63,7 @@ void ChartResults::AddCommands() {
                 [this] { return shown_ && !runKept_; });
   commands_.Add(results_text::kClearKept, [this] { ClearKeptRuns(); },
                 [this] { return !kept_.empty(); });
+  overlays_->AddCommands(commands_);
   commands_.AddSeparator();
   commands_.Add(results_text::kResetZoom, [this] { ResetZoom(); },
                 [this] { return shown_ && zoom_.has_value(); });
@@ -76,6 +79,7 @@ void ChartResults::RunFinished() {
   runLabel_ = RunLabel(PresetText(record_), window_.inputs(), given, runClass_, runChoices_, language());
   runKept_ = false;
   zoom_.reset();
+  overlays_->RunShown();
 }
 
 void ChartResults::ChartChosen(int abscissaRow) {
@@ -87,6 +91,7 @@ ChartView ChartResults::ViewOf(const std::array<int, kCurveListSize>& curveList,
   ChartView view = PlainView(window_.log(), curveList, curveCount, kSampleCapacity, settings);
   view.label = runLabel_;
   view.kept = kept_;
+  view.measured = overlays_->measured();
   view.zoom = zoom_;
   return view;
 }
@@ -124,17 +129,26 @@ void ChartResults::ShowExtrasMenu(QPushButton* button) {
 
 void ChartResults::KeepCurrentRun() {
   if (!shown_ || runKept_) return;
-  if (kept_.size() >= static_cast<std::size_t>(kMaxKeptRuns)) {
-    // Refused rather than dropping the oldest: which runs to compare stays the user's choice.
-    messages_.ShowError(Text(results_text::kKeptFull, language()).arg(kMaxKeptRuns));
-    return;
-  }
   std::string label = runLabel_;
   if (label.empty())
     label = Text(results_text::kUnnamedRun, language()).arg(kept_.size() + 1).toStdString();
-  kept_.push_back(KeepRun(window_.log(), UniqueKeptLabel(label, kept_), runClass_, runChoices_));
-  runKept_ = true;
-  redraw_();
+  runKept_ = Keep(KeepRun(window_.log(), std::move(label), runClass_, runChoices_));
+}
+
+bool ChartResults::Keep(KeptRun run) {
+  if (kept_.size() >= static_cast<std::size_t>(kMaxKeptRuns)) {
+    // Refused rather than dropping the oldest: which runs to compare stays the user's choice.
+    messages_.ShowError(Text(results_text::kKeptFull, language()).arg(kMaxKeptRuns));
+    return false;
+  }
+  run.label = UniqueKeptLabel(run.label, kept_);
+  kept_.push_back(std::move(run));
+  Redraw();
+  return true;
+}
+
+void ChartResults::Redraw() {
+  if (shown_) redraw_();
 }
 
 void ChartResults::ClearKeptRuns() {

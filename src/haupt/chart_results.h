@@ -23,6 +23,7 @@ namespace zarv {
 
 class ChartOverlay;
 class MessageSink;
+class OverlayCommands;
 class TForm2;
 
 // What the calculation window does with its results: runs kept for comparison, the
@@ -61,12 +62,18 @@ class ChartResults : public QObject {
   void FillMenu(QMenu& menu) const;
 
   void KeepCurrentRun();
+  // Keeps a run under a name no kept run has; refused, the user told, when six are kept.
+  bool Keep(KeptRun run);
   void ClearKeptRuns();
   void ResetZoom();
   void ZoomByDrag(int x1, int x2);
   void SavePicture();
   void CopyPicture();
   void SaveData();
+  // Draws the shown chart again, e.g. with other runs over it.
+  void Redraw();
+  // Saved runs and measured flights read back.
+  OverlayCommands& overlays() { return *overlays_; }
 
   const std::vector<KeptRun>& keptRuns() const { return kept_; }
   const std::optional<AbscissaRange>& zoom() const { return zoom_; }
@@ -105,6 +112,7 @@ class ChartResults : public QObject {
   ResultsMenu commands_;
   QMenu* extras_;
   ChartOverlay* overlay_;
+  OverlayCommands* overlays_;
 };
 
 }  // namespace zarv

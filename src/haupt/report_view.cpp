@@ -80,6 +80,8 @@ void ReportView::ShowReport(const QString& title, const QString& text, const QSt
   activateWindow();
 }
 
+void ReportView::SetText(const QString& text) { text_->setPlainText(text); }
+
 QString ReportView::text() const { return text_->toPlainText(); }
 
 }  // namespace zarv

@@ -18,6 +18,8 @@ class ReportView : public QDialog {
   // Replaces the report and brings the view to the front, sized to the text where the
   // screen allows.
   void ShowReport(const QString& title, const QString& text, const QString& closeCaption);
+  // Replaces the text alone, leaving the view where it is.
+  void SetText(const QString& text);
   QString text() const;
 
  private:

@@ -63,7 +63,8 @@ std::optional<int> CheckChartRequests(const RunOptions& options) {
 }
 
 void RenderCharts(const RunOptions& options, const Calculation& main, const std::string& label,
-                  std::span<const KeptRun> kept, char* argv0, std::vector<std::string>& pictures) {
+                  std::span<const KeptRun> kept, std::span<const MeasuredOverlay> measured, char* argv0,
+                  std::vector<std::string>& pictures) {
   const PaintSession session(argv0);
   ChartSettings settings{options.language, main.vehicleClass(),
                          main.earthModel() == EarthModel::Round};
@@ -74,6 +75,7 @@ void RenderCharts(const RunOptions& options, const Calculation& main, const std:
         PlainView(main.log(), entry.curveList, entry.curveCount, kSampleCapacity, settings);
     view.label = label;
     view.kept = kept;
+    view.measured = measured;
     if (!chart.xrange.empty()) view.zoom = ParseRange(chart.xrange);
     const QByteArray bytes = RenderChartFile(view, *FormatOf(chart.png));
     pictures.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));

@@ -12,6 +12,7 @@
 #include "texts/run_label.h"
 #include "texts/step_check_report.h"
 #include "tools/compare_runs.h"
+#include "tools/overlay_files.h"
 #include "tools/preset_setup.h"
 #include "tools/run_charts.h"
 #include "tools/run_commands.h"
@@ -110,6 +111,8 @@ int RunPreset(const RunOptions& options, char** argv) {
   if (const auto status = SetUp(options, source, calculation, label)) return *status;
   if (!options.saveFlight.empty()) return SaveFlight(options, source, calculation);
   if (const auto status = CheckChartRequests(options)) return *status;
+  Overlays overlays;
+  if (const auto status = ReadOverlays(options, overlays)) return *status;
   double tolerance = kDefaultStepTolerance;
   if (!options.tolerance.empty()) {
     double percent = 0.0;
@@ -137,6 +140,10 @@ int RunPreset(const RunOptions& options, char** argv) {
   if (const auto failure = calculation.Run()) return ReportRunFailure(*failure, calculation, language);
   std::vector<KeptRun> kept;
   if (const auto status = RunComparisons(options, source, calculation, kept)) return *status;
+  for (KeptRun& run : overlays.runs) {
+    run.label = UniqueKeptLabel(run.label, kept);
+    kept.push_back(std::move(run));
+  }
   std::optional<StepCheck> check;
   if (options.checkStep) {
     auto result = CheckStep(calculation, tolerance);
@@ -153,7 +160,7 @@ int RunPreset(const RunOptions& options, char** argv) {
   }
   if (!options.charts.empty()) {
     std::vector<std::string> pictures;
-    RenderCharts(options, calculation, label, kept, argv[0], pictures);
+    RenderCharts(options, calculation, label, kept, overlays.measured, argv[0], pictures);
     for (std::string& picture : pictures) files.Put(next++, std::move(picture));
   }
   if (const int status = files.Commit(language)) return status;
@@ -162,6 +169,9 @@ int RunPreset(const RunOptions& options, char** argv) {
   std::FILE* text = stdoutTaken ? stderr : stdout;
   if (!options.quiet) PrintSummary(text, options, source, calculation, resultFile.string());
   if (check) std::fputs(FormatStepCheck(*check, language).c_str(), text);
+  if (!overlays.measured.empty()) {
+    std::fputs(DeviationReports(overlays, calculation.log(), label, language).c_str(), text);
+  }
   const auto warnings = ModelWarnings(OutcomesOf(calculation), calculation.inputs(),
                                       calculation.earthModel(), check ? &*check : nullptr);
   for (const ModelWarning& warning : warnings) {

@@ -15,6 +15,7 @@ constexpr const char* kUsage =
     "       zarv-run --atmosphere H\n"
     "       zarv-run SOURCE [--set NAME=VALUE]... [--dir DIR] [--csv FILE]\n"
     "                [--chart NAME --png FILE [--xrange FROM:TO]]... [--compare RUN]...\n"
+    "                [--overlay FILE]...\n"
     "                [--earth flat|round] [--check-step [--tolerance PERCENT]] [--quiet]\n"
     "                [--lang ru|de|en]\n"
     "       zarv-run SOURCE [--set NAME=VALUE]... [--earth flat|round] --save-flight FILE\n"
@@ -46,6 +47,8 @@ constexpr const char* kHelp =
     "  --png FILE                 where the chart goes: .png, .svg or .pdf (- : PNG to stdout)\n"
     "  --xrange FROM:TO           draw the chart for that abscissa range\n"
     "  --compare RUN              draw a further run on every chart (repeatable)\n"
+    "  --overlay FILE             draw a saved run or a measured flight on every chart and\n"
+    "                             print the run's deviation from the flight (repeatable)\n"
     "  --quiet                    no summary; model warnings still go to standard error\n"
     "  --check-step               compare the run at dt0 and dt0/2\n"
     "  --tolerance PERCENT        the step check's tolerance (default 1)\n"
@@ -72,14 +75,14 @@ constexpr LanguageText kXrangeAfterChart = {"--xrange должен следов�
                                             "--xrange muss auf --chart folgen",
                                             "--xrange must follow --chart"};
 
-// The options of the run form; --set, --chart and --compare may come again, --png and
+// The options of the run form; --set, --chart, --compare and --overlay may come again, --png and
 // --xrange once per --chart.
 constexpr std::string_view kFlags[] = {"--list", "--check-step", "--validate", "--quiet"};
 constexpr std::string_view kValued[] = {"--atmosphere", "--preset", "--set",     "--dir",
                                         "--csv",        "--lang",   "--chart",   "--png",
                                         "--xrange",     "--compare", "--earth",  "--tolerance",
-                                        "--flight",     "--save-flight"};
-constexpr std::string_view kRepeatable[] = {"--set", "--chart", "--compare", "--png", "--xrange"};
+                                        "--flight",     "--save-flight", "--overlay"};
+constexpr std::string_view kRepeatable[] = {"--set", "--chart", "--compare", "--overlay", "--png", "--xrange"};
 // What --save-flight takes besides itself.
 constexpr std::string_view kSaveFlightTakes[] = {"--preset", "--flight", "--set", "--earth", "--lang"};
 // Forms that take nothing but --lang.
@@ -208,6 +211,7 @@ std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOp
     else if (a == "--csv") options.csv = value;
     else if (a == "--chart") options.charts.push_back({value, "", ""});
     else if (a == "--compare") options.compares.push_back(value);
+    else if (a == "--overlay") options.overlays.push_back(value);
     else if (a == "--tolerance") options.tolerance = value;
     else if (a == "--earth") {
       if (value != "flat" && value != "round") return UsageError("--earth flat|round");

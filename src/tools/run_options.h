@@ -37,6 +37,7 @@ struct RunOptions {
   std::string csv;
   std::vector<ChartRequest> charts;
   std::vector<std::string> compares;  // [CLASS:ITEM|FILE][,NAME=VALUE...], drawn on every chart
+  std::vector<std::string> overlays;  // saved runs and measured flights, drawn on every chart
   std::optional<EarthModel> earth;    // none: the flight file's, flat for a preset
   bool checkStep = false;
   std::string tolerance;  // percent, empty: the default
@@ -47,7 +48,7 @@ struct RunOptions {
 // Reads the arguments after the program name into `options`. Returns the exit status
 // when they end the program here (--help, a usage error), after printing why. Each option
 // takes a value that is not empty, comes once unless it is one that repeats (--set,
-// --chart, --compare), and only with the options it goes with.
+// --chart, --compare, --overlay), and only with the options it goes with.
 std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOptions& options);
 
 // The language of every message, from --lang (English without one). Returns the exit

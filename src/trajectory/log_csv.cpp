@@ -3,64 +3,22 @@
 #include <charconv>
 #include <system_error>
 
+#include "trajectory/log_units.h"
+
 namespace zarv {
 namespace {
 
-// Log rows with their meaning and their unit before and after rescaling.
-struct RowInfo {
-  const char* name;
-  const char* unit;        // as recorded
-  const char* scaledUnit;  // after rescaling by the row's flag (nullptr: never rescaled)
+// Log rows by meaning, as the heading names them; their units follow the run's flags.
+constexpr const char* kRowNames[kRecordedRows] = {
+    "t",           "V",          "q",           "H",
+    "theta",       "row5",       "row6",        "X",
+    "lift-weight", "nx",         "ny",          "lift-weight",
+    "lift",        "wind",       "heat flux",   "thrust",
+    "mass",        "thrust/mass", "row18",      "envelope volume",
+    "lift",        "drag force", "aerodynamic lift", "Cx",
+    "Cy",          "Mach",       "T",           "p",
+    "rho",         "Re/1000",    "lift lost",
 };
-constexpr RowInfo kRows[kRecordedRows] = {
-    // name                  unit     rescaled
-    {"t",                    "s",     nullptr},
-    {"V",                    "m/s",   "km/s"},
-    {"q",                    "Pa",    nullptr},
-    {"H",                    "m",     "km"},
-    {"theta",                "deg",   nullptr},
-    {"row5",                 "-",     nullptr},
-    {"row6",                 "-",     nullptr},
-    {"X",                    "m",     "km"},
-    {"lift-weight",          "N",     nullptr},
-    {"nx",                   "g",     nullptr},
-    {"ny",                   "g",     nullptr},
-    {"lift-weight",          "N",     nullptr},
-    {"lift",                 "N",     nullptr},
-    {"wind",                 "m/s",   nullptr},
-    {"heat flux",            "kW/m2", nullptr},
-    {"thrust",               "N",     "kN"},
-    {"mass",                 "kg",    "t"},
-    {"thrust/mass",          "m/s2",  nullptr},
-    {"row18",                "-",     nullptr},
-    {"envelope volume",      "m3",    nullptr},
-    {"lift",                 "N",     nullptr},
-    {"drag force",           "N",     nullptr},
-    {"aerodynamic lift",     "N",     nullptr},
-    {"Cx",                   "-",     nullptr},
-    {"Cy",                   "-",     nullptr},
-    {"Mach",                 "-",     nullptr},
-    {"T",                    "K",     nullptr},
-    {"p",                    "bar",   nullptr},
-    {"rho",                  "kg/m3", nullptr},
-    {"Re/1000",              "1/m",   nullptr},
-    {"lift lost",            "N",     nullptr},
-};
-
-const char* RowUnit(const TrajectoryLog& log, int r) {
-  const UnitFlags& u = log.units;
-  switch (r) {
-    case row::kTime: return u.TimeUnit == 3 ? "h" : u.TimeUnit == 2 ? "min" : "s";
-    case row::kDynamicPressure:
-      return u.PressureUnit == 2 ? "MPa" : u.PressureUnit == 1 ? "kPa" : "Pa";
-    case row::kVelocity: return u.VelocityInKm == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case row::kAltitude: return u.AltitudeInKm == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case row::kRange: return u.RangeInKm == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case row::kThrust: return u.ThrustInKilo == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    case row::kMass: return u.MassInKilo == 1 ? kRows[r].scaledUnit : kRows[r].unit;
-    default: return kRows[r].unit;
-  }
-}
 
 std::vector<std::string_view> Split(std::string_view line, char separator) {
   std::vector<std::string_view> fields;
@@ -77,7 +35,7 @@ std::vector<std::string_view> Split(std::string_view line, char separator) {
 std::string FormatLogCsv(const TrajectoryLog& log) {
   std::string out = "slot";
   for (int r = 0; r < kRecordedRows; ++r) {
-    out += ",row" + std::to_string(r) + " " + kRows[r].name + " [" + RowUnit(log, r) + "]";
+    out += ",row" + std::to_string(r) + " " + kRowNames[r] + " [" + LogRowUnit(r, log.units) + "]";
   }
   out += "\n";
   for (int j = 1; j <= kSampleCapacity; ++j) {

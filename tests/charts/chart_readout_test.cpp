@@ -65,7 +65,7 @@ TEST(Readout, CaptionsUnitsAndKeptRunsInCurrentUnits) {
   auto metres = std::make_unique<TrajectoryLog>(log);
   metres->units.AltitudeInKm = 0;
   for (int j = 1; j <= kSampleCapacity; ++j) metres->at(row::kAltitude, j) *= 2000.0;  // twice, in m
-  const std::vector<KeptRun> kept{{std::shared_ptr<const TrajectoryLog>(std::move(metres)), "twice", VehicleClass::Rocket, {}}};
+  const std::vector<KeptRun> kept{{std::shared_ptr<const TrajectoryLog>(std::move(metres)), "twice", VehicleClass::Rocket, {}, {}}};
   ChartView view = V2View();
   view.kept = kept;
   ASSERT_EQ(log.units.AltitudeInKm, 1);
