@@ -66,7 +66,7 @@ std::optional<int> RunComparisons(const RunOptions& options, const Calculation& 
     CompareRequest request;
     if (!ParseCompareRequest(text, request)) return BadCompare(text, "", language);
     Calculation run;
-    run.setEarthModel(main.earthModel());
+    run.setSettings(main.settings());
     std::string label;
     RunInputs base;
     if (request.preset.empty()) {

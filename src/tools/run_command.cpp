@@ -35,6 +35,7 @@ constexpr LanguageText kPreset = {"пример", "Beispiel", "preset"};
 constexpr LanguageText kEarth = {"Земля", "Erde", "Earth"};
 constexpr LanguageText kFlat = {"плоская", "flach", "flat"};
 constexpr LanguageText kRound = {"круглая", "rund", "round"};
+constexpr LanguageText kIntegrator = {"интегратор", "Integrator", "integrator"};
 constexpr LanguageText kFlightTime = {"время полета", "Flugzeit", "flight time"};
 constexpr LanguageText kRange = {"дальность", "Reichweite", "range"};
 constexpr LanguageText kPeakAltitude = {"макс. высота", "max. Höhe", "peak altitude"};
@@ -44,10 +45,10 @@ constexpr LanguageText kSamples = {"записано отсчетов", "aufgeze
                                    "samples recorded"};
 constexpr LanguageText kFile = {"файл", "Datei", "file"};
 
-// The CSV's first line says which Earth the run flew over; the log's own heading follows.
+// The CSV's first lines say which Earth the run flew over and how it was integrated; the
+// log's own heading follows.
 std::string CsvText(const Calculation& calculation) {
-  const char* earth = calculation.earthModel() == EarthModel::Round ? "round" : "flat";
-  return std::string("# earth model: ") + earth + "\n" + FormatLogCsv(calculation.log());
+  return LogCsvComments(calculation.log()) + FormatLogCsv(calculation.log());
 }
 
 void PrintSummary(std::FILE* out, const RunOptions& options, const Calculation& calculation,
@@ -58,6 +59,10 @@ void PrintSummary(std::FILE* out, const RunOptions& options, const Calculation& 
   const bool round = calculation.earthModel() == EarthModel::Round;
   std::fprintf(out, "%s  %s\n", kPreset.in(language), options.preset.c_str());
   std::fprintf(out, "%s  %s\n", kEarth.in(language), (round ? kRound : kFlat).in(language));
+  if (calculation.integrator() != Integrator::Euler) {
+    std::fprintf(out, "%s  %s\n", kIntegrator.in(language),
+                 DescribeIntegration(calculation.settings()).c_str());
+  }
   std::fprintf(out, "%s  %s s\n", kFlightTime.in(language), FormatGeneral(s.flightTime, 6).c_str());
   std::fprintf(out, "%s  %s m\n", kRange.in(language), FormatGeneral(s.range, 6).c_str());
   std::fprintf(out, "%s  %s m\n", kPeakAltitude.in(language), FormatGeneral(s.peakAltitude, 6).c_str());
@@ -78,7 +83,7 @@ std::optional<int> SetUp(const RunOptions& options, Calculation& calculation, st
                       "' (zarv-run --list)");
   }
   calculation.Load(record);
-  calculation.setEarthModel(options.earth);
+  calculation.setSettings(options.settings);
   const RunInputs preset = calculation.inputs();
   for (const std::string& set : options.sets) {
     if (const std::string problem = ApplySet(set, calculation, language); !problem.empty()) {

@@ -43,6 +43,7 @@ extern "C" void OnInterrupt(int) {
 }
 
 struct StudyRequest {
+  RunSettings settings;
   std::string preset;
   std::vector<std::string> sets, sweeps, varies, merge;
   std::string monteCarlo, seed, threads, shard, out, chart, outcomes;
@@ -89,7 +90,8 @@ class Command {
   std::optional<std::vector<int>> ChosenOutcomes(const std::string& list) const;
 
   static constexpr const char* kUsage =
-      "       zarv-run --preset P [--set NAME=V]... --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
+      "       zarv-run --preset P [--set NAME=V]... [--earth E] [--integrator I [--rtol R] [--atol A]]\n"
+      "                --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
       "                [--sweep ...] [--threads N] [--shard I/N] [--out FILE.csv]\n"
       "                [--study-chart FILE.png|.svg|.pdf [--outcomes a,b]]\n"
       "       zarv-run --preset P --monte-carlo N --vary NAME=normal:SD[%]|NAME=uniform:LO:HI\n"
@@ -123,6 +125,12 @@ int Command::Run(std::span<const std::string_view> args) {
                                      : a == "--sweep" ? &r.sweeps
                                      : a == "--vary"  ? &r.varies
                                                       : nullptr;
+    if (IsRunSettingOption(a)) {
+      if (i + 1 >= args.size()) return Usage(missing + " " + std::string(a));
+      const std::string problem = ApplyRunSetting(a, args[++i], r.settings, language_);
+      if (!problem.empty()) return Usage(problem);
+      continue;
+    }
     if (single == nullptr && many == nullptr && a != "--lang") {
       return Usage(Words(kUnknownArgument) + " '" + std::string(a) + "'");
     }
@@ -284,8 +292,9 @@ int Command::Study(const StudyRequest& r) {
     if (!out->ok() || !out->Append(TableHead(*design))) return FileError(out->status());
   }
   const Language language = language_;
-  const CaseRunnerFactory factory = [record, inputs, language] {
-    return std::make_unique<PresetCaseRunner>(record, inputs, language);
+  const RunSettings settings = r.settings;
+  const CaseRunnerFactory factory = [record, inputs, settings, language] {
+    return std::make_unique<PresetCaseRunner>(record, inputs, settings, language);
   };
 
   std::printf("%s  %s, %s\n", kPreset.in(language_), r.preset.c_str(),
