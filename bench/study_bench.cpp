@@ -25,7 +25,8 @@ void BM_V2MonteCarlo(benchmark::State& state) {
   for (auto _ : state) {
     const zarv::StudyResult r = zarv::RunStudy(
         *design, [&] {
-          return std::make_unique<zarv::PresetCaseRunner>(record, base, zarv::Language::English);
+          return std::make_unique<zarv::PresetCaseRunner>(record, base, zarv::RunSettings{},
+                                                          zarv::Language::English);
         },
         options, [](const zarv::CaseRow& row) { benchmark::DoNotOptimize(row.index); });
     if (r.casesDone != 10000) state.SkipWithError("cases missing");

@@ -33,9 +33,8 @@ double UnitSize(int rowNumber, const UnitFlags& units) {
 
 }  // namespace
 
-KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
-                const RunChoices& choices) {
-  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, choices};
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass) {
+  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass};
 }
 
 std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept) {

@@ -11,7 +11,6 @@
 #include <QColor>
 
 #include "charts/chart_frame.h"
-#include "scenario/run_choices.h"
 #include "trajectory/trajectory_log.h"
 
 namespace zarv {
@@ -21,14 +20,12 @@ struct KeptRun {
   std::shared_ptr<const TrajectoryLog> log;
   std::string label;          // UTF-8, e.g. "Launcher V-2, dt0 = 0.001"
   VehicleClass vehicleClass = VehicleClass::None;  // decides which class-specific rows it has
-  RunChoices choices;
 };
 
 inline constexpr int kMaxKeptRuns = 6;
 
 // Copies the log, so that the next run may overwrite the original.
-KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
-                const RunChoices& choices);
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass);
 
 // The label a run is kept under beside `kept`: its own, or with " (2)", " (3)"... when a
 // kept run already has it, so that no two kept runs carry the same name.

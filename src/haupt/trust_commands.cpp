@@ -1,6 +1,7 @@
 #include "haupt/trust_commands.h"
 
 #include <memory>
+#include <utility>
 
 #include <QFrame>
 #include <QLabel>
@@ -42,7 +43,10 @@ struct StepCheckJob {
 };
 
 bool TrustCommands::Flight::operator==(const Flight& other) const {
-  if (vehicleClass != other.vehicleClass || earth != other.earth) return false;
+  if (vehicleClass != other.vehicleClass || earth != other.earth ||
+      integrator != other.integrator) {
+    return false;
+  }
   RunInputs a = inputs, b = other.inputs;
   a.dt0 = b.dt0 = 0.0;
   for (const char* name : kRunInputNames)
@@ -88,6 +92,16 @@ void TrustCommands::AddCommands() {
   menu.AddToggle(trust_text::kRoundEarth,
                  [this] { earth_ = earth_ == EarthModel::Round ? EarthModel::Flat : EarthModel::Round; },
                  [this] { return earth_ == EarthModel::Round; });
+  menu.AddSeparator();
+  const std::pair<const LanguageText*, Integrator> integrators[] = {
+      {&trust_text::kEuler, Integrator::Euler},
+      {&trust_text::kRungeKutta, Integrator::Rk4},
+      {&trust_text::kAdaptive, Integrator::Adaptive},
+  };
+  for (const auto& [caption, integrator] : integrators) {
+    menu.AddToggle(*caption, [this, integrator] { integrator_ = integrator; },
+                   [this, integrator] { return integrator_ == integrator; });
+  }
 }
 
 void TrustCommands::CheckTheStep() {
@@ -95,11 +109,12 @@ void TrustCommands::CheckTheStep() {
   if (window_.running() || checking()) return;
   if (!readFields_()) return;
 
-  const Flight flight{calc_.inputs(), calc_.vehicleClass(), earth_};
+  const Flight flight{calc_.inputs(), calc_.vehicleClass(), earth_, integrator_};
   auto job = std::make_shared<StepCheckJob>();
   job->calculation.inputs() = flight.inputs;
   job->calculation.setVehicleClass(flight.vehicleClass);
   job->calculation.setEarthModel(flight.earth);
+  job->calculation.setIntegrator(flight.integrator);
 
   busy_->findChild<QLabel*>(QStringLiteral("CheckLabel"))
       ->setText(Text(trust_text::kCheckingStep, window_.WindowLanguage));
@@ -143,7 +158,8 @@ void TrustCommands::ShowInView(QWidget* parent, const QString& title, const QStr
 }
 
 void TrustCommands::RunDrawn(const RunInputs& inputs) {
-  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel()}, OutcomesOf(calc_)};
+  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel(), calc_.integrator()},
+                    OutcomesOf(calc_)};
   UpdateWarnings();
 }
 

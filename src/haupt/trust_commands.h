@@ -14,6 +14,7 @@
 #include "texts/language.h"
 #include "trajectory/earth_model.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/vehicle_class.h"
 #include "trust/model_warnings.h"
 #include "trust/run_outcomes.h"
@@ -53,6 +54,15 @@ class TrustCommands : public QObject {
   // the session.
   EarthModel earthModel() const { return earth_; }
   void setEarthModel(EarthModel earth) { earth_ = earth; }
+  // The integrator, chosen alike for the session.
+  Integrator integrator() const { return integrator_; }
+  void setIntegrator(Integrator integrator) { integrator_ = integrator; }
+  RunSettings runSettings() const {
+    RunSettings settings;
+    settings.earth = earth_;
+    settings.integrator = integrator_;
+    return settings;
+  }
 
   // The shown fields, checked at dt0 and dt0 / 2 on a worker thread; the window's run,
   // log and result file stay as they are.
@@ -78,6 +88,7 @@ class TrustCommands : public QObject {
     RunInputs inputs;
     VehicleClass vehicleClass = VehicleClass::None;
     EarthModel earth = EarthModel::Flat;
+    Integrator integrator = Integrator::Euler;
     bool operator==(const Flight& other) const;  // dt0 aside: the check is about it
   };
   struct DrawnRun : Flight {
@@ -101,6 +112,7 @@ class TrustCommands : public QObject {
   std::function<bool()> readFields_;
   ReportShower showReport_;
   EarthModel earth_ = EarthModel::Flat;
+  Integrator integrator_ = Integrator::Euler;
   std::optional<DrawnRun> drawn_;
   std::optional<CheckedFlight> lastCheck_;
   std::vector<ModelWarning> warnings_;

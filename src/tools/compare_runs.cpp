@@ -54,7 +54,7 @@ std::optional<int> RunComparisons(const RunOptions& options, const Calculation& 
     CompareRequest request;
     if (!ParseCompareRequest(text, request)) return BadCompare(text, "", language);
     Calculation run;
-    run.setEarthModel(main.earthModel());
+    run.setSettings(main.settings());
     std::string label;
     RunInputs base;
     if (request.preset.empty()) {
@@ -80,10 +80,9 @@ std::optional<int> RunComparisons(const RunOptions& options, const Calculation& 
       }
     }
     // Labelled before the run: a balloon's run rewrites its area.
-    const RunChoices choices{run.earthModel()};
-    label = RunLabel(label, run.inputs(), base, run.vehicleClass(), choices, language);
+    label = RunLabel(label, run.inputs(), base, run.vehicleClass(), run.settings(), language);
     if (const auto failure = run.Run()) return ReportRunFailure(*failure, run, language, text);
-    kept.push_back(KeepRun(run.log(), UniqueKeptLabel(label, kept), run.vehicleClass(), choices));
+    kept.push_back(KeepRun(run.log(), UniqueKeptLabel(label, kept), run.vehicleClass()));
   }
   return std::nullopt;
 }

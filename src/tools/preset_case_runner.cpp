@@ -50,9 +50,10 @@ CaseOutcome OutcomeOfRun(const RunSummary& s) {
 }
 
 PresetCaseRunner::PresetCaseRunner(const Scenario& record, const RunInputs& base,
-                                   Language language)
+                                   const RunSettings& settings, Language language)
     : base_(base), language_(language) {
   calculation_.Load(record);
+  calculation_.setSettings(settings);
   control_.recordLog = false;  // a study keeps the outcomes, never the samples
 }
 

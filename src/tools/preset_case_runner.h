@@ -9,17 +9,19 @@
 #include "trajectory/run_control.h"
 #include "trajectory/run_failure.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/trajectory_run.h"
 
 namespace zarv {
 
 // Runs one study case of a preset: the preset's inputs (with the study's fixed changes
-// already in `base`) and the case's values set by name. Each worker thread has its own,
+// already in `base`) and the case's values set by name, computed as `settings` say. Each worker thread has its own,
 // with its own calculation; every case starts again from `base` and runs for its outcomes
 // only, without the recording pass.
 class PresetCaseRunner : public CaseRunner {
  public:
-  PresetCaseRunner(const Scenario& record, const RunInputs& base, Language language);
+  PresetCaseRunner(const Scenario& record, const RunInputs& base, const RunSettings& settings,
+                   Language language);
 
   CaseOutcome Run(std::span<const CaseInput> inputs) override;
 

@@ -36,6 +36,7 @@ constexpr LanguageText kPreset = {"пример", "Beispiel", "preset"};
 constexpr LanguageText kEarth = {"Земля", "Erde", "Earth"};
 constexpr LanguageText kFlat = {"плоская", "flach", "flat"};
 constexpr LanguageText kRound = {"круглая", "rund", "round"};
+constexpr LanguageText kIntegrator = {"интегратор", "Integrator", "integrator"};
 constexpr LanguageText kFlightTime = {"время полета", "Flugzeit", "flight time"};
 constexpr LanguageText kRange = {"дальность", "Reichweite", "range"};
 constexpr LanguageText kPeakAltitude = {"макс. высота", "max. Höhe", "peak altitude"};
@@ -54,6 +55,10 @@ void PrintSummary(std::FILE* out, const RunOptions& options, const Calculation& 
   const bool round = calculation.earthModel() == EarthModel::Round;
   std::fprintf(out, "%s  %s\n", kPreset.in(language), options.preset.c_str());
   std::fprintf(out, "%s  %s\n", kEarth.in(language), (round ? kRound : kFlat).in(language));
+  if (calculation.integrator() != Integrator::Euler) {
+    std::fprintf(out, "%s  %s\n", kIntegrator.in(language),
+                 DescribeIntegration(calculation.settings()).c_str());
+  }
   std::fprintf(out, "%s  %s s\n", kFlightTime.in(language), FormatGeneral(s.flightTime, 6).c_str());
   std::fprintf(out, "%s  %s m\n", kRange.in(language), FormatGeneral(s.range, 6).c_str());
   std::fprintf(out, "%s  %s m\n", kPeakAltitude.in(language), FormatGeneral(s.peakAltitude, 6).c_str());
@@ -74,7 +79,7 @@ std::optional<int> SetUp(const RunOptions& options, Calculation& calculation, st
                       "' (zarv-run --list)");
   }
   calculation.Load(record);
-  calculation.setEarthModel(options.earth);
+  calculation.setSettings(options.settings);
   const RunInputs preset = calculation.inputs();
   for (const std::string& set : options.sets) {
     if (const std::string problem = ApplySet(set, calculation, language); !problem.empty()) {
@@ -82,7 +87,7 @@ std::optional<int> SetUp(const RunOptions& options, Calculation& calculation, st
     }
   }
   label = RunLabel(PresetLabel(cls, item), calculation.inputs(), preset, calculation.vehicleClass(),
-                   RunChoices{calculation.earthModel()}, language);
+                   calculation.settings(), language);
   return std::nullopt;
 }
 
@@ -133,7 +138,7 @@ int RunPreset(const RunOptions& options, char** argv) {
   std::size_t next = 0;
   files.Put(next++, FormatResultFile(calculation.log()));
   if (!options.csv.empty()) {
-    files.Put(next++, FormatRunCsv(calculation.log(), {calculation.earthModel()}, label));
+    files.Put(next++, FormatRunCsv(calculation.log(), label));
   }
   if (!options.charts.empty()) {
     std::vector<std::string> pictures;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "texts/language.h"
-#include "trajectory/earth_model.h"
+#include "trajectory/run_settings.h"
 
 namespace zarv {
 
@@ -35,7 +35,7 @@ struct RunOptions {
   std::string csv;
   std::vector<ChartRequest> charts;
   std::vector<std::string> compares;  // [CLASS:ITEM][,NAME=VALUE...], drawn on every chart
-  EarthModel earth = EarthModel::Flat;
+  RunSettings settings;  // --earth, --integrator, --rtol, --atol
   bool checkStep = false;
   std::string tolerance;  // percent, empty: the default
   bool validate = false;
@@ -54,6 +54,12 @@ std::optional<int> ParseLanguage(std::span<const std::string_view> args, Languag
 
 // True for an option of the run form (--csv, --chart, ...).
 bool IsRunOption(std::string_view option);
+// --earth, --integrator, --rtol and --atol, which the runs and the studies share.
+bool IsRunSettingOption(std::string_view option);
+// Sets the option's value into `settings`; the usage error's text when it is no value
+// the option takes, empty when it is.
+std::string ApplyRunSetting(std::string_view option, std::string_view value, RunSettings& settings,
+                            Language language);
 
 // Prints "zarv-run: what" and the usage to standard error; returns kExitUsage.
 int UsageError(const std::string& what);

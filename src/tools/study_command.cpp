@@ -187,8 +187,9 @@ int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
     options.progress = [language](const StudyProgress& p) { PrintProgress(stderr, p, language); };
   }
   options.cancel = &stop;
-  const CaseRunnerFactory factory = [record, inputs, language] {
-    return std::make_unique<PresetCaseRunner>(record, inputs, language);
+  const RunSettings settings = r.settings;
+  const CaseRunnerFactory factory = [record, inputs, settings, language] {
+    return std::make_unique<PresetCaseRunner>(record, inputs, settings, language);
   };
   std::string line;
   StudyResult result;

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "texts/language.h"
+#include "trajectory/run_settings.h"
 
 namespace zarv {
 
 // What the command line asks of a study or a merge, as given.
 struct StudyRequest {
+  RunSettings settings;  // --earth, --integrator, --rtol, --atol
   std::string preset;
   std::vector<std::string> sets, sweeps, varies, merge;
   std::string monteCarlo, seed, threads, shard, out, chart, outcomes;
