@@ -28,9 +28,11 @@ int main(int argc, char** argv) {
   app.setQuitOnLastWindowClosed(false);
 
   zarv::Scenario record;
+  zarv::MessageBoxSink startMessages;
   zarv::MessageBoxSink messages;
-  zarv::TForm1 form1(record);
+  zarv::TForm1 form1(record, startMessages);
   zarv::TForm2 form2(record, messages);
+  startMessages.setParent(&form1);
   messages.setParent(&form2);
   form1.setCalcWindow(&form2);
   QObject::connect(&form1, &zarv::TForm1::closed, &app, &QApplication::quit);

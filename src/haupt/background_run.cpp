@@ -7,7 +7,7 @@ namespace zarv {
 BackgroundRun::BackgroundRun(QObject* parent) : QObject(parent) {}
 
 BackgroundRun::~BackgroundRun() {
-  cancel_ = true;
+  RaiseCancel();
   if (worker_.joinable()) worker_.join();
 }
 
@@ -18,10 +18,13 @@ bool BackgroundRun::Start(Calculation& calculation) {
   progress_ = -1.0;
   failure_.reset();
   const unsigned generation = ++generation_;
-  worker_ = std::thread([this, &calculation, generation] {
+  worker_ = std::thread([this, &calculation, generation, hook = hook_] {
     RunControl control;
     control.cancel = &cancel_;
-    control.progress = [this](double fraction) { progress_ = fraction; };
+    control.progress = [this, &hook](double fraction) {
+      progress_ = fraction;
+      if (hook) hook(fraction, cancel_);
+    };
     failure_ = calculation.Run(control);
     QMetaObject::invokeMethod(this, [this, generation] { Finish(generation); },
                               Qt::QueuedConnection);
@@ -30,7 +33,12 @@ bool BackgroundRun::Start(Calculation& calculation) {
 }
 
 void BackgroundRun::Cancel() {
-  if (running_) cancel_ = true;
+  if (running_) RaiseCancel();
+}
+
+void BackgroundRun::RaiseCancel() {
+  cancel_ = true;
+  cancel_.notify_all();
 }
 
 void BackgroundRun::Wait() { Finish(generation_); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <thread>
 
@@ -37,16 +38,24 @@ class BackgroundRun : public QObject {
   // Why the last run produced nothing (rejected, diverged, cancelled); empty on success.
   const std::optional<RunFailure>& failure() const { return failure_; }
 
+  // Called on the worker with every progress report and the run's cancel flag, which is
+  // notified when raised. Tests hold the worker here, so a run lasts exactly as long as
+  // they need on any machine.
+  using ProgressHook = std::function<void(double fraction, const std::atomic<bool>& cancel)>;
+  void setProgressHook(ProgressHook hook) { hook_ = std::move(hook); }
+
  signals:
   void finished();
 
  private:
   void Finish(unsigned generation);
+  void RaiseCancel();
 
   std::thread worker_;
   std::atomic<bool> cancel_{false};
   std::atomic<double> progress_{-1.0};
   std::optional<RunFailure> failure_;
+  ProgressHook hook_;
   unsigned generation_ = 0;  // tells a stale queued finish from the current run's
   bool running_ = false;
 };

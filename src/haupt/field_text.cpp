@@ -31,8 +31,4 @@ std::optional<double> ParseFieldNumber(const QString& text, const QLocale& local
   return value;
 }
 
-QString NotAFloatMessage(const QString& text) {
-  return QStringLiteral("'%1' is not a valid floating point value").arg(text);
-}
-
 }  // namespace zarv

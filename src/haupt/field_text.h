@@ -17,7 +17,4 @@ QString FieldText4(double value, const QLocale& locale);
 // so "0,5" in an English locale is an error rather than 5.
 std::optional<double> ParseFieldNumber(const QString& text, const QLocale& locale);
 
-// The conversion error a field shows for a text that is not a number.
-QString NotAFloatMessage(const QString& text);
-
 }  // namespace zarv

@@ -1,5 +1,6 @@
 // The commands: the text panels, MAIN, QUIT, the chart buttons and the chart
 // picture's menu.
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,8 +38,27 @@ void TForm2::ButtonHELPClick() {
 }
 
 void TForm2::Button5Click() {
+  LeaveForStartWindow();
+  close();
+  emit mainRequested();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  // The title bar's close comes from the window system and is MAIN; close() from MAIN,
+  // QUIT or the start window follows what they have done already.
+  if (event->spontaneous()) {
+    LeaveForStartWindow();
+    event->accept();
+    emit mainRequested();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
+void TForm2::LeaveForStartWindow() {
   StopRun();
   trust_->WindowLeft();
+  RunNote->hide();
   Memo1->hide();
   Memo2->hide();
   Image7->hide();
@@ -58,13 +78,12 @@ void TForm2::Button5Click() {
   Memo1->raise();
   Memo2->raise();
   for (QLabel* image : {Image8, Image7, Image6, Image5, Image4, Image3, Image2}) image->hide();
-  close();
-  emit mainRequested();
 }
 
 void TForm2::Button16Click() {
   StopRun();
   trust_->WindowLeft();
+  RunNote->hide();
   Memo1->hide();
   Memo2->hide();
   emit quitRequested();
@@ -80,6 +99,8 @@ void TForm2::ShowPicture(const QImage& picture, bool isChart) {
 void TForm2::ShowChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {
   results_->RunFinished();
   DrawShownChart(curveList, curveCount);
+  // The chart buttons are offered once there is a run of this activation to draw.
+  Panel6->lower();
 }
 
 void TForm2::DrawShownChart(const std::array<int, kCurveListSize>& curveList, int curveCount) {

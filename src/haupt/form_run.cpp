@@ -9,10 +9,12 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include "haupt/chart_results.h"
 #include "haupt/field_text.h"
 #include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
+#include "haupt/results_files.h"
 #include "haupt/trust_commands.h"
 #include "haupt/window_texts.h"
 #include "texts/form_captions.h"
@@ -29,7 +31,9 @@ constexpr PixelRect kRunLabel = {10, 6, 280, 16};       // px
 constexpr PixelRect kRunBar = {10, 26, 280, 20};        // px
 constexpr PixelRect kRunCancel = {90, 52, 120, 22};     // px
 constexpr int kProgressTick = 100;                      // ms between looks at the run
-constexpr qint64 kQuietRun = 300;                       // ms a run goes without a bar
+// Below the input column: what a cancelled run left on the chart.
+constexpr PixelRect kRunNote = {8, 574, 166, 64};       // px
+const QColor kNoteColour(0xFF, 0xF4, 0xC0);             // pale yellow
 
 }  // namespace
 
@@ -47,6 +51,15 @@ void TForm2::BuildRunPanel() {
   connect(RunCancel, &QPushButton::clicked, this, &TForm2::CancelRun);
   RunPanel->hide();
 
+  RunNote = new QLabel(this);
+  Place(RunNote, "RunNote", kRunNote);
+  RunNote->setWordWrap(true);
+  RunNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  RunNote->setFrameStyle(QFrame::Box | QFrame::Plain);
+  RunNote->setMargin(2);
+  FillBackground(RunNote, kNoteColour);
+  RunNote->hide();
+
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &TForm2::CancelRun);
 
@@ -62,7 +75,7 @@ void TForm2::Button1Click() {
   if (running()) return;
   Memo1->hide();
   Memo2->hide();
-  Panel6->lower();
+  RunNote->hide();
   if (!ReadFields()) return;
 
   inputsBeforeRun_ = calc_.inputs();
@@ -72,10 +85,11 @@ void TForm2::Button1Click() {
   runClock_.start();
   progressTimer_->start();
   run_.Start(calc_);
+  ShowRunProgress();
 }
 
 void TForm2::ShowRunProgress() {
-  if (!running() || runClock_.elapsed() < kQuietRun) return;
+  if (!running() || runClock_.elapsed() < progressDelay_.count()) return;
   const double progress = run_.progress();
   RunLabel->setText(QString::fromUtf8(Texts().runBusy.in(WindowLanguage)));
   if (progress < 0.0) {
@@ -106,6 +120,20 @@ void TForm2::StopRun() {
   run_.Wait();
 }
 
+void TForm2::ShowCancelNote() {
+  QString note = QString::fromUtf8(Texts().runCancelled.in(WindowLanguage));
+  if (chartShown_) {
+    const std::string& label = results_->runLabel();
+    note += QLatin1Char(' ');
+    note += label.empty() ? QString::fromUtf8(Texts().chartShowsEarlierRun.in(WindowLanguage))
+                          : QString::fromUtf8(Texts().chartShowsRun.in(WindowLanguage))
+                                .arg(QString::fromStdString(label));
+  }
+  SetWrappedText(RunNote, note);
+  RunNote->raise();
+  RunNote->show();
+}
+
 void TForm2::RunEnded() {
   progressTimer_->stop();
   RunPanel->hide();
@@ -115,6 +143,7 @@ void TForm2::RunEnded() {
     // Whatever the worker got to, the window keeps what it had.
     calc_.inputs() = inputsBeforeRun_;
     calc_.log() = *logBeforeRun_;
+    ShowCancelNote();
   } else if (const std::optional<RunFailure>& failure = run_.failure()) {
     const auto caption = [this](std::string_view input) {
       return '"' + InputCaption(input, WindowLanguage, WindowClass) + '"';
@@ -124,13 +153,14 @@ void TForm2::RunEnded() {
     if (WindowClass == VehicleClass::Balloon) PutText(EdS0, FieldText4(calc_.inputs().S0, locale_));
     ShowWingLoading();
     const FileWriteResult written = calc_.WriteResultFile();
-    if (written.ok) {
-      trust_->RunDrawn(inputsBeforeRun_);
-      ShowChart(calc_.log().CurveList, calc_.log().CurveCount);
-    } else {
-      messages_.ShowError(QString::fromUtf8(Texts().fileWriteFailed.in(WindowLanguage))
-                              .arg(QString::fromStdString(written.path.string()),
-                                   QString::fromStdString(written.reason)));
+    // The run is good whether or not its file could be written: it is shown either way.
+    trust_->RunDrawn(inputsBeforeRun_);
+    ShowChart(calc_.log().CurveList, calc_.log().CurveCount);
+    if (!written.ok) {
+      messages_.ShowError(
+          QString::fromUtf8(Texts().fileWriteFailed.in(WindowLanguage))
+              .arg(QString::fromStdString(written.path.string()),
+                   QString::fromStdString(ReasonText(written.reason, WindowLanguage))));
     }
   }
   // A return from the start window during the run reads the record now.

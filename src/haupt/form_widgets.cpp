@@ -31,6 +31,16 @@ constexpr Face kFaces[] = {
     {"DejaVu Sans Condensed", 6.0},
 };
 
+std::array<QFont, std::size(kFaces)> CandidateFaces(const QWidget* widget) {
+  std::array<QFont, std::size(kFaces)> candidates;
+  for (std::size_t i = 0; i < candidates.size(); ++i) {
+    candidates[i] = widget->font();
+    candidates[i].setFamily(QString::fromLatin1(kFaces[i].family));
+    candidates[i].setPointSizeF(kFaces[i].points);
+  }
+  return candidates;
+}
+
 }  // namespace
 
 void SetUpFixedWindow(QWidget* window, const char* name, const QString& caption, QSize size) {
@@ -112,13 +122,7 @@ QFont FirstFittingFont(std::span<const QFont> candidates, std::span<const QStrin
 }
 
 void FitFont(QWidget* widget, const QString& text, int room) {
-  std::array<QFont, std::size(kFaces)> candidates;
-  for (std::size_t i = 0; i < candidates.size(); ++i) {
-    candidates[i] = widget->font();
-    candidates[i].setFamily(QString::fromLatin1(kFaces[i].family));
-    candidates[i].setPointSizeF(kFaces[i].points);
-  }
-  widget->setFont(FirstFittingFont(candidates, {&text, 1}, room));
+  widget->setFont(FirstFittingFont(CandidateFaces(widget), {&text, 1}, room));
 }
 
 void FitEdit(QLineEdit* edit) {
@@ -133,6 +137,17 @@ void FitButton(QPushButton* button) {
 void SetCaption(QLabel* label, const QString& text) {
   label->setText(text);
   FitFont(label, text, label->width() - 1);
+}
+
+void SetWrappedText(QLabel* label, const QString& text) {
+  label->setText(text);
+  const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
+                                                     -label->margin(), -label->margin());
+  for (const QFont& font : CandidateFaces(label)) {
+    label->setFont(font);
+    const QRect needed = QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, text);
+    if (needed.height() <= room.height() && needed.width() <= room.width()) return;
+  }
 }
 
 }  // namespace zarv

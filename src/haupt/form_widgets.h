@@ -58,5 +58,7 @@ inline constexpr int kEditInnerMargin = 4;  // px
 
 // A label's text, in a face that fits the label's width.
 void SetCaption(QLabel* label, const QString& text);
+// A word-wrapped label's text, in the first face whose lines fit the label's height.
+void SetWrappedText(QLabel* label, const QString& text);
 
 }  // namespace zarv

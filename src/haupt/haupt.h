@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -20,6 +21,7 @@
 #include "trajectory/trajectory_log.h"
 #include "trajectory/vehicle_class.h"
 
+class QCloseEvent;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -128,6 +130,15 @@ class TForm2 : public QWidget {
   void CancelRun();
   bool running() const { return run_.running(); }
 
+  // How long a run goes before its progress shows (0: at once), and what the worker does
+  // with each progress report: tests set both, so that what they see is the same on any
+  // machine.
+  static constexpr std::chrono::milliseconds kProgressDelay{300};
+  void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
+  void setRunProgressHook(BackgroundRun::ProgressHook hook) {
+    run_.setProgressHook(std::move(hook));
+  }
+
   // Read only between runs.
   const RunInputs& inputs() const { return calc_.inputs(); }
   const TrajectoryLog& log() const { return calc_.log(); }
@@ -166,12 +177,18 @@ class TForm2 : public QWidget {
   QLabel* RunLabel;
   QProgressBar* RunProgress;
   QPushButton* RunCancel;
+  // Says that a run was cancelled and which run the chart still shows.
+  QLabel* RunNote;
 
  signals:
+  // MAIN, or the title bar's close: the start window takes over.
   void mainRequested();
   void quitRequested();
   // A run ended, drawn, refused or cancelled.
   void runEnded();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   using Handler = void (TForm2::*)();
@@ -188,14 +205,19 @@ class TForm2 : public QWidget {
   void PutText(QLineEdit* field, const QString& text);
   void PutNumber(QLineEdit* field, double value);
   void StoreField(QLineEdit* field, double& input);
+  // A field whose text is no number is tinted, its tooltip saying so in the window language.
+  void MarkField(QLineEdit* field, bool notANumber);
   void ShowAeroFields(double aeroModel);
   // The number of every shown field; false, with the message and the focus on the first
   // field that holds none.
   bool ReadFields();
   void RunEnded();
+  void ShowCancelNote();
   void ShowRunProgress();
   // MAIN and QUIT stop a run first.
   void StopRun();
+  // What MAIN does before the start window takes over.
+  void LeaveForStartWindow();
   void ApplyCaptions();
   void ShowWingLoading();
   void DrawCatalogueChart(const char* buttonName);
@@ -215,6 +237,7 @@ class TForm2 : public QWidget {
   std::unique_ptr<TrajectoryLog> logBeforeRun_;
   QTimer* progressTimer_;
   QElapsedTimer runClock_;
+  std::chrono::milliseconds progressDelay_ = kProgressDelay;
   QImage chartPicture_;
   bool chartShown_ = false;
   bool activationPending_ = false;

@@ -4,12 +4,19 @@
 #include <QLineEdit>
 
 #include "haupt/field_text.h"
+#include "haupt/form_widgets.h"
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
 #include "haupt/window_texts.h"
 #include "texts/form_captions.h"
 
 namespace zarv {
+
+namespace {
+
+const QColor kNotANumberColour(0xFF, 0xD0, 0xD0);  // pale red under the text
+
+}  // namespace
 
 void TForm2::PutText(QLineEdit* field, const QString& text) {
   if (field->text() != text) {
@@ -27,13 +34,22 @@ void TForm2::PutNumber(QLineEdit* field, double value) {
 }
 
 void TForm2::StoreField(QLineEdit* field, double& input) {
-  const QString text = field->text();
-  if (const std::optional<double> value = ParseFieldNumber(text, locale_)) {
-    // The worker owns the inputs during a run; START reads the field again anyway.
-    if (!running()) input = *value;
-  } else {
-    messages_.ShowError(NotAFloatMessage(text));
+  const std::optional<double> value = ParseFieldNumber(field->text(), locale_);
+  // "1," and "1e" are half-typed numbers: a box now would take the next key. The field is
+  // marked instead, and START names it if it still holds no number.
+  MarkField(field, !value);
+  // The worker owns the inputs during a run; START reads the field again anyway.
+  if (value && !running()) input = *value;
+}
+
+void TForm2::MarkField(QLineEdit* field, bool notANumber) {
+  if (!notANumber) {
+    field->setPalette(QPalette());
+    field->setToolTip(QString());
+    return;
   }
+  SetColour(field, QPalette::Base, kNotANumberColour);
+  field->setToolTip(QString::fromUtf8(Texts().notANumber.in(WindowLanguage)).arg(field->text()));
 }
 
 bool TForm2::ReadFields() {

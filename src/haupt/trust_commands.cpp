@@ -80,7 +80,13 @@ TrustCommands::TrustCommands(TForm2& window, Calculation& calculation, MessageSi
 
 TrustCommands::~TrustCommands() {
   // The worker is joined after this; a cancelled check ends within a few thousand steps.
-  if (job_) job_->cancel = true;
+  CancelCheck();
+}
+
+void TrustCommands::CancelCheck() {
+  if (!job_) return;
+  job_->cancel = true;
+  job_->cancel.notify_all();
 }
 
 void TrustCommands::AddCommands() {
@@ -121,8 +127,12 @@ void TrustCommands::CheckTheStep() {
   busy_->raise();
   busy_->show();
   job_ = job;
-  task_.Start([job] { job->result = CheckStep(job->calculation, kDefaultStepTolerance, &job->cancel); },
-              [this, job, flight] { CheckEnded(flight, job->result); });
+  task_.Start(
+      [job, hook = checkHook_] {
+        if (hook) hook(job->cancel);
+        job->result = CheckStep(job->calculation, kDefaultStepTolerance, &job->cancel);
+      },
+      [this, job, flight] { CheckEnded(flight, job->result); });
 }
 
 void TrustCommands::CheckEnded(const Flight& flight,
@@ -164,7 +174,7 @@ void TrustCommands::RunDrawn(const RunInputs& inputs) {
 }
 
 void TrustCommands::WindowLeft() {
-  if (job_) job_->cancel = true;
+  CancelCheck();
   task_.Abandon();
   busy_->hide();
   if (view_) view_->close();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -70,6 +71,10 @@ class TrustCommands : public QObject {
   bool checking() const { return task_.running(); }
   // Blocks until a step check on the worker has ended and been shown.
   void WaitForCheck() { task_.Wait(); }
+  // Called on the worker before each check with the check's cancel flag, which is notified
+  // when raised: tests hold the worker here, so a check lasts as long as they need.
+  using CheckHook = std::function<void(const std::atomic<bool>& cancel)>;
+  void setCheckHook(CheckHook hook) { checkHook_ = std::move(hook); }
   void ShowValidationReport();
 
   // A run has ended and is about to be drawn; `inputs` are those it started with.
@@ -104,6 +109,7 @@ class TrustCommands : public QObject {
   // Called whenever the Extras caption has been set in the window language.
   void MarkExtras();
   void ShowInView(QWidget* parent, const QString& title, const QString& text);
+  void CancelCheck();
   void Report(const LanguageText& title, const std::string& text);
 
   TForm2& window_;
@@ -111,6 +117,7 @@ class TrustCommands : public QObject {
   MessageSink& messages_;
   std::function<bool()> readFields_;
   ReportShower showReport_;
+  CheckHook checkHook_;
   EarthModel earth_ = EarthModel::Flat;
   Integrator integrator_ = Integrator::Euler;
   std::optional<DrawnRun> drawn_;

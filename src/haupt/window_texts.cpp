@@ -45,9 +45,9 @@ constexpr WindowTexts kTexts{
      "3. If the fault remains, report the problem to the authors with the input data and "
      "the file Zarv_500.txt."},
     // savePicture
-    {"Сохранить рисунок", "Bild speichern", "save picture"},
+    {"Сохранить рисунок", "Bild speichern", "Save picture"},
     // copyPicture
-    {"Копировать рисунок", "Bild kopieren", "copy picture"},
+    {"Копировать рисунок", "Bild kopieren", "Copy picture"},
     // fileWriteFailed
     {"Не удалось записать файл \"%1\": %2",
      "Die Datei \"%1\" kann nicht geschrieben werden: %2",
@@ -56,10 +56,22 @@ constexpr WindowTexts kTexts{
     {"Поле \"%1\": \"%2\" не является числом. Расчёт не запущен.",
      "Feld \"%1\": \"%2\" ist keine Zahl. Die Rechnung wurde nicht gestartet.",
      "Field \"%1\": \"%2\" is not a number. The run has not started."},
+    // notANumber
+    {"\"%1\" не является числом: расчёт не начнётся, пока здесь нет числа.",
+     "\"%1\" ist keine Zahl: die Rechnung startet erst, wenn hier eine Zahl steht.",
+     "\"%1\" is not a number: the run will not start until this field holds one."},
     // runBusy
     {"Расчёт траектории...", "Flugbahn wird berechnet...", "Computing the trajectory..."},
     // cancelRun
     {"Отмена (Esc)", "Abbrechen (Esc)", "Cancel (Esc)"},
+    // runCancelled
+    {"Расчёт отменён.", "Die Rechnung wurde abgebrochen.", "The run was cancelled."},
+    // chartShowsRun
+    {"На графике прежний расчёт: %1", "Die Grafik zeigt die vorige Rechnung: %1",
+     "The chart shows the previous run: %1"},
+    // chartShowsEarlierRun
+    {"На графике прежний расчёт.", "Die Grafik zeigt die vorige Rechnung.",
+     "The chart shows the previous run."},
 };
 
 }  // namespace

@@ -12,8 +12,12 @@ struct WindowTexts {
   LanguageText copyPicture;
   LanguageText fileWriteFailed;    // %1 file, %2 the system's reason
   LanguageText fieldNotANumber;    // %1 the field's caption, %2 its text
+  LanguageText notANumber;         // a field's tooltip while typing, %1 its text
   LanguageText runBusy;            // over the progress bar
   LanguageText cancelRun;
+  LanguageText runCancelled;       // the note a cancelled run leaves
+  LanguageText chartShowsRun;      // follows it, %1 the run's name
+  LanguageText chartShowsEarlierRun;  // follows it for a run without a name
 };
 
 const WindowTexts& Texts();

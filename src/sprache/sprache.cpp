@@ -1,5 +1,7 @@
 #include "sprache/sprache.h"
 
+#include <cmath>
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,7 +12,9 @@
 #include <QScreen>
 
 #include "haupt/haupt.h"
+#include "haupt/message_sink.h"
 #include "scenario/presets.h"
+#include "sprache/start_texts.h"
 
 namespace zarv {
 namespace {
@@ -110,7 +114,25 @@ QListWidget* TForm1::PresetListOf(int vehicleClass) const {
   return nullptr;
 }
 
+bool TForm1::PresetReady() const {
+  const QListWidget* presets = PresetListOf(StartClass);
+  if (!presets) return true;
+  const auto selected = presets->selectedItems();
+  if (!selected.isEmpty()) return !selected.front()->text().isEmpty();
+  // Nothing clicked: the record must hold this class's preset, or none at all, for which
+  // the calculation window's START asks.
+  const int recordClass = static_cast<int>(std::lround(record_[sf::VehicleClass]));
+  return recordClass == 0 || recordClass == StartClass;
+}
+
 void TForm1::BitBtn1Click() {
+  // Otherwise the window would open the last preset's inputs, of another class or of an
+  // earlier row, as if they were the chosen ones.
+  if (!PresetReady()) {
+    const Language language = LanguageFromRecord(StartLanguage);
+    messages_.ShowError(QString::fromUtf8(start_text::kChoosePreset.in(language)));
+    return;
+  }
   for (QListWidget* box : PresetListBoxes()) {
     box->setCurrentItem(nullptr);
     box->clearSelection();

@@ -17,6 +17,7 @@ class QRadioButton;
 
 namespace zarv {
 
+class MessageSink;
 class TForm2;
 
 // The start window: language, vehicle class and preset example; START opens the
@@ -25,7 +26,7 @@ class TForm1 : public QWidget {
   Q_OBJECT
 
  public:
-  explicit TForm1(Scenario& record, QWidget* parent = nullptr);
+  TForm1(Scenario& record, MessageSink& messages, QWidget* parent = nullptr);
 
   // The calculation window this window opens; MAIN and QUIT there come back here.
   void setCalcWindow(TForm2* form2);
@@ -40,7 +41,7 @@ class TForm1 : public QWidget {
   void ListBoxGliderClick();
   void ListBoxLandekapselClick();
   void ListBoxLauncherClick();
-  void BitBtn1Click();  // START
+  void BitBtn1Click();  // START: opens the calculation window, or asks for a preset
   void Button1Click();  // QUIT
 
   // MAIN in the calculation window: back at the language step, nothing selected.
@@ -78,8 +79,11 @@ class TForm1 : public QWidget {
   QListWidget* PresetListOf(int vehicleClass) const;
   std::array<QListWidget*, 6> PresetListBoxes() const;
   static void ClearSelection(QGroupBox* group);
+  // Whether START has a preset to open for the class chosen in this pass.
+  bool PresetReady() const;
 
   Scenario& record_;
+  MessageSink& messages_;
   QPointer<TForm2> form2_;
   bool centred_ = false;
 };

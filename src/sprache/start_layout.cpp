@@ -132,7 +132,8 @@ QFont PresetListFont(const PresetList& presets, int boxWidth) {
 
 }  // namespace
 
-TForm1::TForm1(Scenario& record, QWidget* parent) : QWidget(parent), record_(record) {
+TForm1::TForm1(Scenario& record, MessageSink& messages, QWidget* parent)
+    : QWidget(parent), record_(record), messages_(messages) {
   SetUpFixedWindow(this, "Form1", QString::fromUtf8(kStartCaption),
                    QSize(kClientWidth, kClientHeight));
   QFont font(QStringLiteral("DejaVu Sans"));

@@ -23,13 +23,13 @@ constexpr std::array<WarningText, 3> kWarnings{{
       "Erde.",
       " exceeds 0.2; entry loads are overstated and ranges understated: try the round Earth."}},
     {{"высота ", "Höhe ", "altitude "},
-     {" m выше таблицы атмосферы (1000 km): значения экстраполированы.",
+     {" м выше таблицы атмосферы (1000 км): значения экстраполированы.",
       " m über der Atmosphärentabelle (1000 km): die Werte sind extrapoliert.",
       " m above the atmosphere table (1000 km): the values are extrapolated."}},
     {{"последняя проверка шага признала dt0 слишком большим; возьмите не более ",
       "die letzte Schrittprüfung fand dt0 zu grob; nehmen Sie höchstens ",
       "the last step check found dt0 too coarse; take at most "},
-     {" s.", " s.", " s."}},
+     {" с.", " s.", " s."}},
 }};
 static_assert(kWarnings.size() == static_cast<std::size_t>(ModelWarningCode::StepTooCoarse) + 1);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "texts/text_table.h"
+#include "texts/unit_text.h"
 #include "trajectory/number_format.h"
 
 namespace zarv {
@@ -30,20 +31,20 @@ constexpr std::array<QuantityText, kStepQuantityCount> kQuantities{{
 constexpr LanguageText kQuantity = {"величина", "Größe", "quantity"};
 constexpr LanguageText kChange = {"изменение, %", "Änderung, %", "change, %"};
 constexpr LanguageText kError = {"ошибка при dt0, %", "Fehler bei dt0, %", "error at dt0, %"};
-constexpr LanguageText kLargest = {"наиб. шаг, s", "größter Schritt, s", "largest step, s"};
+constexpr LanguageText kLargest = {"наиб. шаг, с", "größter Schritt, s", "largest step, s"};
 constexpr LanguageText kMeets = {"допуск", "Toleranz", "tolerance"};
 constexpr LanguageText kYes = {"да", "ja", "met"};
 constexpr LanguageText kNo = {"НЕТ", "NEIN", "MISSED"};
 constexpr LanguageText kAny = {"любой", "beliebig", "any"};
 
 constexpr LanguageText kMeetsAll = {
-    "Шаг dt0 = %s s выдерживает допуск %s %% для всех величин; допустим шаг до %s s.",
+    "Шаг dt0 = %s с выдерживает допуск %s %% для всех величин; допустим шаг до %s с.",
     "Der Schritt dt0 = %s s hält die Toleranz von %s %% für alle Größen ein; bis %s s ginge es "
     "noch.",
     "The step dt0 = %s s meets the %s %% tolerance for every quantity; up to %s s would still "
     "do."};
 constexpr LanguageText kTooCoarse = {
-    "Шаг dt0 = %s s слишком велик для допуска %s %%; возьмите dt0 не более %s s.",
+    "Шаг dt0 = %s с слишком велик для допуска %s %%; возьмите dt0 не более %s с.",
     "Der Schritt dt0 = %s s ist für die Toleranz von %s %% zu grob; nehmen Sie dt0 höchstens %s s.",
     "The step dt0 = %s s is too coarse for the %s %% tolerance; take dt0 at most %s s."};
 
@@ -74,7 +75,7 @@ std::string Fill(const char* format, const std::array<std::string, 3>& values) {
 std::string StepQuantityName(StepQuantity quantity, Language language) {
   const QuantityText& q = kQuantities[static_cast<std::size_t>(quantity)];
   return q.unit[0] == '\0' ? std::string(q.name.in(language))
-                           : std::string(q.name.in(language)) + ", " + q.unit;
+                           : std::string(q.name.in(language)) + ", " + UnitText(q.unit, language);
 }
 
 std::string StepCheckVerdict(const StepCheck& check, Language language) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "texts/text_table.h"
+#include "texts/unit_text.h"
 #include "trajectory/number_format.h"
 
 namespace zarv {
@@ -50,8 +51,8 @@ constexpr LanguageText kPassed = {"выдержано", "bestanden", "passed"};
 
 constexpr int kDigits = 7;
 
-std::string WithUnit(const char* name, const char* unit) {
-  return unit[0] == '\0' ? std::string(name) : std::string(name) + ", " + unit;
+std::string WithUnit(const char* name, const char* unit, Language language) {
+  return unit[0] == '\0' ? std::string(name) : std::string(name) + ", " + UnitText(unit, language);
 }
 
 }  // namespace
@@ -73,7 +74,8 @@ std::string FormatValidationReport(const std::vector<ValidationRow>& rows, Langu
   for (const ValidationRow& r : rows) {
     passed += r.passed() ? 1 : 0;
     table.push_back({ValidationCaseName(r.flight, language),
-                     WithUnit(ValidationQuantityName(r.quantity, language), r.unit), r.source,
+                     WithUnit(ValidationQuantityName(r.quantity, language), r.unit, language),
+                     r.source,
                      FormatGeneral(r.closedForm, kDigits), FormatGeneral(r.computed, kDigits),
                      FormatGeneral(r.difference(), 3), FormatGeneral(r.tolerance, 3),
                      (r.passed() ? kPass : kFail).in(language)});

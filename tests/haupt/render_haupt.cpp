@@ -1,14 +1,17 @@
 // Renders the calculation window after START for one preset of each class in each
-// language, and the progress bar of a long run: render_haupt OUTPUT_DIR. The result files go to a temporary directory.
+// language, the progress bar of a long run and the note of its cancel:
+// render_haupt OUTPUT_DIR. The result files go to a temporary directory.
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <optional>
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QProgressBar>
 
 #include "haupt/haupt.h"
 #include "haupt/message_sink.h"
@@ -54,22 +57,29 @@ int main(int argc, char** argv) {
       }
     }
   }
-  // The progress bar of a long run, in each language, before the run is cancelled.
+  // After a first run, the progress bar of a second one held at its first report, and the
+  // note its cancel leaves, in each language.
   for (int language = 1; language <= 3; ++language) {
     zarv::Scenario record;
     zarv::ApplyPreset(record, 1, 0);
     record[zarv::sf::Language] = language;
     zarv::TForm2 window(record, sink);
     window.showFromStartWindow();
-    window.eddt0->setText(QStringLiteral("3e-6"));
     window.Button1Click();
-    QElapsedTimer clock;
-    clock.start();
-    while (window.running() && clock.elapsed() < 600) QCoreApplication::processEvents();
-    Shot(window).save(output.filePath(
-        QStringLiteral("haupt_progress_%1.png").arg(QString::fromLatin1(zarv::testing::kLanguageNames[language]))));
+    while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window.eddt0->setText(QStringLiteral("3e-6"));
+    window.setProgressDelay(std::chrono::milliseconds(0));
+    window.setRunProgressHook(
+        [](double, const std::atomic<bool>& cancel) { cancel.wait(false); });
+    window.Button1Click();
+    // The bar shows a share once the window has looked at the held run.
+    while (window.RunProgress->maximum() == 0)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const QString tag = QString::fromLatin1(zarv::testing::kLanguageNames[language]);
+    Shot(window).save(output.filePath(QStringLiteral("haupt_progress_%1.png").arg(tag)));
     window.CancelRun();
     while (window.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    Shot(window).save(output.filePath(QStringLiteral("haupt_cancelled_%1.png").arg(tag)));
   }
   // The window before START and with the troubleshooting note open, in German.
   zarv::Scenario record;

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QPixmap>
 #include <QPushButton>
-#include <QThread>
 #include <QToolTip>
 
 #include "haupt/haupt.h"
@@ -30,10 +29,7 @@ QWidget* ShownToolTip() {
 // The event loop turns until `busy` says no more.
 template <typename Busy>
 void WaitWhile(Busy busy) {
-  while (busy()) {
-    QCoreApplication::processEvents();
-    QThread::msleep(5);
-  }
+  while (busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   QCoreApplication::processEvents();
 }
 

@@ -28,7 +28,7 @@ class RecordingSink : public MessageSink {
 struct Program {
   Scenario record;
   RecordingSink sink;
-  std::unique_ptr<TForm1> form1 = std::make_unique<TForm1>(record);
+  std::unique_ptr<TForm1> form1 = std::make_unique<TForm1>(record, sink);
   std::unique_ptr<TForm2> form2 = std::make_unique<TForm2>(record, sink);
 
   Program() {

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     const QString tag = QString::fromLatin1(zarv::testing::kLanguageNames[language]);
     for (int vehicleClass : kClasses) {
       zarv::Scenario record;
-      zarv::TForm1 window(record);
+      zarv::testing::PrintingSink sink;
+      zarv::TForm1 window(record, sink);
       window.show();
       if (vehicleClass == kClasses[0] && language == 1)
         save(window, QStringLiteral("sprache_terms.png"));

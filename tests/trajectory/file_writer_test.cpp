@@ -182,17 +182,27 @@ TEST_F(ScratchDir, FifoIsWrittenThroughToItsReader) {
   std::string content(300000, '\0');  // several pipe buffers
   for (std::size_t i = 0; i < content.size(); ++i) content[i] = static_cast<char>('a' + i % 23);
   std::string received;
+  // The reader stops at the writer's end of file, or once the writer has returned without
+  // one; no timeout, so a slow writer is waited for.
+  int returned[2];
+  ASSERT_EQ(::pipe(returned), 0);
   std::thread drain([&] {
     char buffer[8192];
-    pollfd wait{reader, POLLIN, 0};
-    while (::poll(&wait, 1, 3000) > 0) {
+    pollfd wake[] = {{reader, POLLIN, 0}, {returned[0], POLLIN, 0}};
+    while (::poll(wake, 2, -1) > 0) {
       const ssize_t n = ::read(reader, buffer, sizeof buffer);
-      if (n == 0) break;  // the writer closed
-      if (n > 0) received.append(buffer, static_cast<std::size_t>(n));
+      if (n > 0) {
+        received.append(buffer, static_cast<std::size_t>(n));
+        continue;
+      }
+      if (n == 0 || wake[1].revents != 0) break;  // the writer closed, or returned
     }
   });
   const FileWriteResult result = WriteWholeFile(fifo, content);
+  EXPECT_EQ(::write(returned[1], "x", 1), 1);
   drain.join();
+  ::close(returned[0]);
+  ::close(returned[1]);
   ::close(reader);
   EXPECT_TRUE(result.ok) << result.reason;
   EXPECT_TRUE(received == content) << "reader got " << received.size() << " of " << content.size();
