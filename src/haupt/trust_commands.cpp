@@ -1,6 +1,7 @@
 #include "haupt/trust_commands.h"
 
 #include <memory>
+#include <utility>
 
 #include <QFrame>
 #include <QLabel>
@@ -42,7 +43,10 @@ struct StepCheckJob {
 };
 
 bool TrustCommands::Flight::operator==(const Flight& other) const {
-  if (vehicleClass != other.vehicleClass || earth != other.earth) return false;
+  if (vehicleClass != other.vehicleClass || earth != other.earth ||
+      integrator != other.integrator) {
+    return false;
+  }
   RunInputs a = inputs, b = other.inputs;
   a.dt0 = b.dt0 = 0.0;
   for (const char* name : kRunInputNames)
@@ -92,14 +96,36 @@ void TrustCommands::AddCommands() {
            [this] { return !window_.running() && !checking(); });
   menu.Add(trust_text::kValidation, [this] { ShowValidationReport(); });
   menu.AddToggle(trust_text::kRoundEarth,
-                 [this] { setEarthModel(earth_ == EarthModel::Round ? EarthModel::Flat : EarthModel::Round); },
-                 [this] { return earth_ == EarthModel::Round; });
+                 [this] { setEarthModel(earthModel() == EarthModel::Round ? EarthModel::Flat : EarthModel::Round); },
+                 [this] { return earthModel() == EarthModel::Round; });
+  menu.AddSeparator();
+  const std::pair<const LanguageText*, Integrator> integrators[] = {
+      {&trust_text::kEuler, Integrator::Euler},
+      {&trust_text::kRungeKutta, Integrator::Rk4},
+      {&trust_text::kAdaptive, Integrator::Adaptive},
+  };
+  for (const auto& [caption, integrator] : integrators) {
+    menu.AddToggle(*caption, [this, integrator] { setIntegrator(integrator); },
+                   [this, integrator] { return settings_.integrator == integrator; });
+  }
 }
 
 void TrustCommands::setEarthModel(EarthModel earth) {
-  if (earth == earth_) return;
-  earth_ = earth;
-  emit earthModelChanged();
+  RunSettings settings = settings_;
+  settings.earth = earth;
+  setRunSettings(settings);
+}
+
+void TrustCommands::setIntegrator(Integrator integrator) {
+  RunSettings settings = settings_;
+  settings.integrator = integrator;
+  setRunSettings(settings);
+}
+
+void TrustCommands::setRunSettings(const RunSettings& settings) {
+  if (settings == settings_) return;
+  settings_ = settings;
+  emit runSettingsChanged();
 }
 
 void TrustCommands::CheckTheStep() {
@@ -107,11 +133,12 @@ void TrustCommands::CheckTheStep() {
   if (window_.running() || checking()) return;
   if (!readFields_()) return;
 
-  const Flight flight{calc_.inputs(), calc_.vehicleClass(), earth_};
+  const Flight flight{calc_.inputs(), calc_.vehicleClass(), settings_.earth, settings_.integrator};
   auto job = std::make_shared<StepCheckJob>();
   job->calculation.inputs() = flight.inputs;
   job->calculation.setVehicleClass(flight.vehicleClass);
   job->calculation.setEarthModel(flight.earth);
+  job->calculation.setIntegrator(flight.integrator);
 
   busy_->findChild<QLabel*>(QStringLiteral("CheckLabel"))
       ->setText(Text(trust_text::kCheckingStep, window_.WindowLanguage));
@@ -159,7 +186,8 @@ void TrustCommands::ShowInView(QWidget* parent, const QString& title, const QStr
 }
 
 void TrustCommands::RunDrawn(const RunInputs& inputs) {
-  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel()}, OutcomesOf(calc_)};
+  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel(), calc_.integrator()},
+                    OutcomesOf(calc_)};
   UpdateWarnings();
 }
 

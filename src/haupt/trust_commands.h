@@ -15,6 +15,7 @@
 #include "texts/language.h"
 #include "trajectory/earth_model.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/vehicle_class.h"
 #include "trust/model_warnings.h"
 #include "trust/run_outcomes.h"
@@ -50,10 +51,14 @@ class TrustCommands : public QObject {
 
   void setReportShower(ReportShower shower) { showReport_ = std::move(shower); }
 
-  // The Earth every run of the window flies over from the next START on; it stays for
-  // the session.
-  EarthModel earthModel() const { return earth_; }
+  // The Earth and the integrator every run of the window is computed with from the next
+  // START on; they stay for the session, and an opened flight brings its own.
+  EarthModel earthModel() const { return settings_.earth; }
   void setEarthModel(EarthModel earth);
+  Integrator integrator() const { return settings_.integrator; }
+  void setIntegrator(Integrator integrator);
+  const RunSettings& runSettings() const { return settings_; }
+  void setRunSettings(const RunSettings& settings);
 
   // The shown fields, checked at dt0 and dt0 / 2 on a worker thread; the window's run,
   // log and result file stay as they are.
@@ -78,7 +83,7 @@ class TrustCommands : public QObject {
   ReportView* reportView() const { return view_; }
 
  signals:
-  void earthModelChanged();
+  void runSettingsChanged();
 
  private:
   // A flight as far as the step check and the warnings tell flights apart.
@@ -86,6 +91,7 @@ class TrustCommands : public QObject {
     RunInputs inputs;
     VehicleClass vehicleClass = VehicleClass::None;
     EarthModel earth = EarthModel::Flat;
+    Integrator integrator = Integrator::Euler;
     bool operator==(const Flight& other) const;  // dt0 aside: the check is about it
   };
   struct DrawnRun : Flight {
@@ -110,7 +116,7 @@ class TrustCommands : public QObject {
   std::function<bool()> readFields_;
   ReportShower showReport_;
   CheckHook checkHook_;
-  EarthModel earth_ = EarthModel::Flat;
+  RunSettings settings_;
   std::optional<DrawnRun> drawn_;
   std::optional<CheckedFlight> lastCheck_;
   std::vector<ModelWarning> warnings_;

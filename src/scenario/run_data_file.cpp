@@ -18,6 +18,7 @@ using Kind = RunDataProblem::Kind;
 
 constexpr std::string_view kRunComment = "# run:";
 constexpr std::string_view kEarthComment = "# earth model:";
+constexpr std::string_view kIntegratorComment = "# integrator:";
 
 RunDataProblem At(Kind kind, int line, int column, std::string_view heading = {},
                   std::string_view text = {}) {
@@ -75,16 +76,22 @@ void DropUnusedClassRows(const TrajectoryLog& log, std::bitset<kRecordedRows>& r
 
 RunData ReadRunTable(const std::vector<TextLine>& lines, std::size_t headingIndex) {
   RunFromFile run;
+  auto log = std::make_shared<TrajectoryLog>();
   for (std::size_t i = 0; i < headingIndex; ++i) {
     const std::string_view line = lines[i].text;
     if (line.starts_with(kRunComment)) run.label = std::string(AfterPrefix(line, kRunComment));
     if (line.starts_with(kEarthComment) && AfterPrefix(line, kEarthComment) == "round")
-      run.choices.earth = EarthModel::Round;
+      log->settings.earth = EarthModel::Round;
+    if (line.starts_with(kIntegratorComment)) {
+      // "rk4", or "adaptive, rtol 1e-06, ...": the method is the first word.
+      const std::string_view described = AfterPrefix(line, kIntegratorComment);
+      if (const auto integrator = IntegratorFromName(described.substr(0, described.find(','))))
+        log->settings.integrator = *integrator;
+    }
   }
   const TextLine& heading = lines[headingIndex];
   const char separator = FieldSeparator(heading.text);
   const std::vector<std::string_view> headings = SplitFields(heading.text, separator);
-  auto log = std::make_shared<TrajectoryLog>();
   std::vector<int> rowOf(headings.size(), -1);
   for (std::size_t i = 1; i < headings.size(); ++i) {
     const int column = static_cast<int>(i) + 1;

@@ -31,24 +31,20 @@ std::string RunSource::Load(const std::string& preset, const std::string& flight
   return {};
 }
 
-std::string RunSource::ApplyTo(Calculation& calculation, Language language) const {
-  if (!isFlight_) {
+void RunSource::ApplyTo(Calculation& calculation) const {
+  if (isFlight_) {
+    ApplyFlight(flight_, calculation);
+  } else {
     calculation.Load(record_);
-    calculation.setEarthModel(EarthModel::Flat);
-    return {};
+    calculation.setSettings(RunSettings{});
   }
-  if (!ApplyFlight(flight_, calculation)) return IntegratorNotAvailable(given_, flight_.run.integrator, language);
-  return {};
 }
 
 Flight RunSource::FlightNow(const Calculation& calculation) const {
-  Flight flight = FlightOf(calculation, calculation.earthModel());
+  Flight flight = FlightOf(calculation, calculation.settings());
   flight.name = flight_.name;
   flight.notes = flight_.notes;
   flight.preset = flight_.preset;
-  const EarthModel earth = flight.run.earth;
-  flight.run = flight_.run;
-  flight.run.earth = earth;
   return flight;
 }
 

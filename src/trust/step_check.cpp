@@ -57,7 +57,7 @@ std::variant<StepCheck, RunFailure> CheckStep(const Calculation& calculation, do
   Calculation copy;
   copy.inputs() = calculation.inputs();
   copy.setVehicleClass(calculation.vehicleClass());
-  copy.setEarthModel(calculation.earthModel());
+  copy.setSettings(calculation.settings());
   const double step = copy.inputs().dt0;
 
   RunOutcomes full, half;
