@@ -323,7 +323,7 @@ std::string FormatFlightFile(const Flight& flight) {
   if (flight.run.atol) {
     Line(out, "atol = " + Number(*flight.run.atol), "absolute tolerance of the adaptive integrator");
   } else {
-    out += "# atol = 1e-6  # one absolute tolerance for all (m, m/s, rad, kg); none: each its own\n";
+    Line(out, "# atol = 1e-06", "left out: each state variable its own absolute tolerance");
   }
   return out;
 }
