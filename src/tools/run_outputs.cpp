@@ -83,9 +83,11 @@ int OutputFiles::Commit(Language language) {
 }
 
 int CheckPrinted(Language language) {
+  // A text longer than the buffer fails in its own write, which left the reason in errno.
+  const int earlier = std::ferror(stdout) != 0 ? errno : 0;
   errno = 0;
   if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-    const int error = errno != 0 ? errno : EIO;
+    const int error = errno != 0 ? errno : earlier != 0 ? earlier : EIO;
     std::clearerr(stdout);
     return CannotWrite(language, FileWriteResult{false, kStandardOutput.in(language), {}, error});
   }
