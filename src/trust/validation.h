@@ -50,8 +50,8 @@ struct ValidationRow {
   bool passed() const;  // |difference| within the tolerance, and finite
 };
 
-// Runs every case with every integrator; a second or so. `fault` seeds a fault into the
-// model of every run, for the tests that show the cases catch it.
+// Runs every case with every integrator; a quarter of a second. `fault` seeds a fault into
+// the model of every run, for the tests that show the cases catch it.
 std::vector<ValidationRow> RunValidation(ModelFault fault = ModelFault::None);
 
 }  // namespace zarv
