@@ -51,7 +51,7 @@ struct SixKept {
   SixKept() {
     for (double dt0 : {0.02, 0.015, 0.008, 0.005, 0.003, 0.002}) {
       kept.push_back(zarv::KeepRun(*V2Log(dt0), "Launcher V-2, dt0 = " + std::to_string(dt0),
-                                   zarv::VehicleClass::Rocket, {}));
+                                   zarv::VehicleClass::Rocket));
     }
     const zarv::ChartEntry* chart = zarv::FindChart("ButtonP");
     zarv::ChartSettings settings;

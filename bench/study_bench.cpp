@@ -25,7 +25,7 @@ void BM_V2MonteCarlo(benchmark::State& state) {
   for (auto _ : state) {
     const zarv::StudyResult r = zarv::RunStudy(
         *design, [&] {
-          return std::make_unique<zarv::PresetCaseRunner>(zarv::VehicleClass::Rocket, zarv::EarthModel::Flat,
+          return std::make_unique<zarv::PresetCaseRunner>(zarv::VehicleClass::Rocket, zarv::RunSettings{},
                                                           base, zarv::Language::English);
         },
         options, [](const zarv::CaseRow& row) { benchmark::DoNotOptimize(row.index); });

@@ -22,9 +22,8 @@ constexpr std::array<QRgb, kMaxMeasuredFlights> kMeasuredPalette{0xFFC2187A, 0xF
 
 }  // namespace
 
-KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
-                const RunChoices& choices) {
-  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, choices, {}};
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass) {
+  return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, {}};
 }
 
 std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept) {

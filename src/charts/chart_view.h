@@ -12,7 +12,6 @@
 #include <QColor>
 
 #include "charts/chart_frame.h"
-#include "scenario/run_choices.h"
 #include "trajectory/measured_flight.h"
 #include "trajectory/trajectory_log.h"
 
@@ -23,7 +22,6 @@ struct KeptRun {
   std::shared_ptr<const TrajectoryLog> log;
   std::string label;          // UTF-8, e.g. "Launcher V-2, dt0 = 0.001"
   VehicleClass vehicleClass = VehicleClass::None;  // decides which class-specific rows it has
-  RunChoices choices;
   // A run read from a file: the rows it holds, which its class cannot tell.
   std::optional<std::bitset<kRecordedRows>> rows;
 };
@@ -39,8 +37,7 @@ struct MeasuredOverlay {
 inline constexpr int kMaxMeasuredFlights = 3;
 
 // Copies the log, so that the next run may overwrite the original.
-KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass,
-                const RunChoices& choices);
+KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass);
 
 // The label a run is kept under beside `kept`: its own, or with " (2)", " (3)"... when a
 // kept run already has it, so that no two kept runs carry the same name.

@@ -8,7 +8,6 @@ namespace {
 constexpr double kSubsonicCx = 0.29;
 constexpr double kTransonicStart = 0.8;      // Mach
 constexpr double kTransonicOffset = 0.51;    // Cx = M - 0.51
-constexpr double kSupersonicStart = 1.068;   // Mach
 constexpr double kSupersonicNumerator = 0.5; // Cx = 0.5 / M + 0.091
 constexpr double kSupersonicFloor = 0.091;
 
@@ -20,7 +19,7 @@ void DragLaw(const double& model, const double& mach, double& cx) {
   // The A-4 law (2) shares the Titan-2 law (1) over the whole Mach range.
   if (mach < kTransonicStart) {
     cx = kSubsonicCx;
-  } else if (mach < kSupersonicStart) {
+  } else if (mach < kDragLawJumpMach) {
     cx = mach - kTransonicOffset;
   } else {
     cx = kSupersonicNumerator / mach + kSupersonicFloor;

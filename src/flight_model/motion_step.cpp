@@ -3,24 +3,18 @@
 #include <cmath>
 
 #include "flight_model/constants.h"
+#include "flight_model/path_rates.h"
 
 namespace zarv {
 
-double GravityAt(double h) {
-  const double ratio = kEarthRadius / (kEarthRadius + h);
-  return kGravity * ratio * ratio;
-}
-
 // The round Earth takes gravity, the ground factor and the curvature from the altitude
-// at the start of the step, as the flat form takes density; the flat form's arithmetic is
-// kept operation for operation so that its results do not move by a bit.
+// at the start of the step, as the flat form takes density. The turn takes the speed
+// after the step, so the flat form's results stay what they always were.
 void MotionStep(const double& liftForce, const double& thrust, const double& area,
                 const double& windSpeed, const double& dt, const double& density,
                 const double& cx, const double& cy, double& t, double& h, double& x,
                 double& v, double& theta, double& nx, double& ny, double& q,
                 MotionShared& shared) {
-  const double m = shared.mass;
-  const double w = windSpeed;
   if (v == 0.0) v = kZeroSpeedReplacement;
   q = density * v * v / 2.0;
   const double s = std::sin(theta);
@@ -28,24 +22,27 @@ void MotionStep(const double& liftForce, const double& thrust, const double& are
 
   const bool round = shared.roundEarth;
   const double h0 = h;
-  const double g = round ? GravityAt(h0) : kGravity;
+  PathForces f;
+  f.g = ModelGravity(round, shared.fault, h0);
+  f.lift = ModelBuoyancy(liftForce, f.g, round, shared.fault);
+  f.thrust = thrust;
+  f.area = area;
+  f.wind = windSpeed;
+  f.density = density;
+  f.cx = cx;
+  f.cy = cy;
+  f.mass = shared.mass;
+  shared.gravity = f.g;
+  shared.buoyancy = f.lift;
 
-  const double dVdt = (liftForce * s + thrust - cx * density * v * v / 2.0 * area +
-                       cx * density * w * w / 2.0 * area * c - m * g * s) /
-                      m;
-  // What the run's energy check books; dVdt keeps its own order of operations.
-  shared.pathPower = (liftForce * s + thrust - cx * density * v * v / 2.0 * area +
-                      cx * density * w * w / 2.0 * area * c) / m * v;
+  const double dVdt = SpeedRate(f, v, s, c);
+  shared.pathPower = PathPower(f, v, s, c);
   const bool aerostat = shared.aerostatLatch == 1;
-  const double advance = aerostat ? v * c * dt : (v + w * c) * c * dt;
+  const double advance = GroundSpeed(aerostat, v, windSpeed, c) * dt;
   x = round ? x + advance * (kEarthRadius / (kEarthRadius + h0)) : x + advance;
   h = h + v * s * dt;
   v = v + dVdt * dt;
-  double dThetadt = (cy * density * v * v * area / 2.0 + liftForce * c - m * g * c -
-                     cx * density * w * w / 2.0 * area * s) /
-                    m / v;
-  if (round) dThetadt += v * c / (kEarthRadius + h0);
-  theta = theta + dThetadt * dt;
+  theta = theta + TurnRate(f, v, s, c, h0, round, shared.fault) * dt;
   const double limit = aerostat ? kPathAngleLimitAerostat : kPathAngleLimitNormal;
   if (theta < -limit) theta = -limit;
   if (theta > limit) theta = limit;
@@ -53,8 +50,8 @@ void MotionStep(const double& liftForce, const double& thrust, const double& are
 
   shared.dragForce = cx * q * area;
   shared.aeroLiftForce = cy * q * area;
-  nx = -shared.dragForce / kGravity / m;
-  ny = -shared.aeroLiftForce / kGravity / m;
+  nx = -shared.dragForce / kGravity / shared.mass;
+  ny = -shared.aeroLiftForce / kGravity / shared.mass;
 }
 
 }  // namespace zarv

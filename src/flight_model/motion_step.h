@@ -1,5 +1,7 @@
 #pragma once
 
+#include "flight_model/path_rates.h"
+
 namespace zarv {
 
 // Values the run shares with the motion step besides its parameters: the current mass
@@ -12,10 +14,10 @@ struct MotionShared {
   double aeroLiftForce = 0.0; // N, Cy * q * S
   bool roundEarth = false;    // false: flat Earth with constant gravity
   double pathPower = 0.0;     // W/kg, of the forces but gravity at the step's start (written)
+  double gravity = 0.0;       // m/s2, as applied in the step (written)
+  double buoyancy = 0.0;      // N, the lift force as applied in the step (written)
+  ModelFault fault = ModelFault::None;
 };
-
-// Gravity over the round Earth at altitude h: 9.8 (R / (R + h))^2.
-double GravityAt(double h);  // m/s2
 
 // One explicit Euler step of the point mass in the vertical plane, over a flat Earth or,
 // with shared.roundEarth, over a round one (gravity falling with altitude, the path

@@ -73,10 +73,10 @@ Language ChartResults::language() const { return window_.WindowLanguage; }
 
 void ChartResults::RunFinished() {
   runClass_ = VehicleClassFromRecord(record_[sf::VehicleClass]);
-  runChoices_.earth = window_.trust().drawnRunRound() ? EarthModel::Round : EarthModel::Flat;
+  runSettings_ = window_.log().settings;
   // Inputs the class does not take from the record keep the run's values.
   const RunInputs given = InputsFromScenario(record_, window_.inputs());
-  runLabel_ = RunLabel(PresetText(record_), window_.inputs(), given, runClass_, runChoices_, language());
+  runLabel_ = RunLabel(PresetText(record_), window_.inputs(), given, runClass_, runSettings_, language());
   runKept_ = false;
   zoom_.reset();
   overlays_->RunShown();
@@ -132,7 +132,7 @@ void ChartResults::KeepCurrentRun() {
   std::string label = runLabel_;
   if (label.empty())
     label = Text(results_text::kUnnamedRun, language()).arg(kept_.size() + 1).toStdString();
-  runKept_ = Keep(KeepRun(window_.log(), std::move(label), runClass_, runChoices_));
+  runKept_ = Keep(KeepRun(window_.log(), std::move(label), runClass_));
 }
 
 bool ChartResults::Keep(KeptRun run) {
@@ -207,8 +207,8 @@ void ChartResults::SaveData() {
                                Text(results_text::kDataFilter, language()));
   if (path.isEmpty()) return;
   const std::vector<QString> names = DataFileNames(path, static_cast<int>(kept_.size()));
-  std::vector<std::string> tables{FormatRunCsv(window_.log(), runChoices_, runLabel_)};
-  for (const KeptRun& run : kept_) tables.push_back(FormatRunCsv(*run.log, run.choices, run.label));
+  std::vector<std::string> tables{FormatRunCsv(window_.log(), runLabel_)};
+  for (const KeptRun& run : kept_) tables.push_back(FormatRunCsv(*run.log, run.label));
   std::vector<WholeFile> files;
   for (std::size_t k = 0; k < names.size(); ++k)
     files.push_back({QFile::encodeName(names[k]).toStdString(), tables[k]});

@@ -102,7 +102,7 @@ class ChartResults : public QObject {
   std::optional<AbscissaRange> zoom_;
   std::string runLabel_;  // the current run's name; empty: the generic one
   VehicleClass runClass_ = VehicleClass::None;
-  RunChoices runChoices_;
+  RunSettings runSettings_;
   bool runKept_ = false;
   bool shown_ = false;
   std::array<int, kCurveListSize> curveList_{};

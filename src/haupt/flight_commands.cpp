@@ -97,7 +97,7 @@ FlightCommands::FlightCommands(TForm2& window, Calculation& calculation, Scenari
     }
   }
   connect(window.AeroBox1, &QComboBox::currentIndexChanged, this, &FlightCommands::ShowTitle);
-  connect(&window.trust(), &TrustCommands::earthModelChanged, this, &FlightCommands::ShowTitle);
+  connect(&window.trust(), &TrustCommands::runSettingsChanged, this, &FlightCommands::ShowTitle);
   connect(&window, &TForm2::runEnded, this, &FlightCommands::ShowTitle);
   window.installEventFilter(this);
 }
@@ -138,7 +138,7 @@ Flight FlightCommands::Current() const {
   }
   flight.vehicleClass = window_.WindowClass;
   flight.inputs = calc_.inputs();
-  flight.run.earth = window_.trust().earthModel();
+  flight.run = window_.trust().runSettings();
   return flight;
 }
 
@@ -169,10 +169,6 @@ bool FlightCommands::Open(const QString& path) {
     return false;
   }
   Flight flight = std::get<Flight>(std::move(read));
-  if (!IntegratorAvailable(flight.run.integrator)) {
-    messages_.ShowError(QString::fromStdString(IntegratorNotAvailable(path.toStdString(), flight.run.integrator, lang)));
-    return false;
-  }
   if (window_.isVisible() && !MayLeave()) return false;
   opening_ = OpenFlight{QFileInfo(path).absoluteFilePath(), flight};
   window_.ShowFlight(flight);
@@ -272,8 +268,8 @@ void FlightCommands::Activated() {
     window_.EdGasverlust->setText(FieldText(open_->flight.inputs.Gasverlust, QLocale()));
   }
   saved_ = Current();
-  // The Earth is the session's; the file's counts as saved.
-  if (open_) saved_.run.earth = open_->flight.run.earth;
+  // The run settings are the session's; the file's count as saved.
+  if (open_) saved_.run = open_->flight.run;
   ShowTitle();
 }
 

@@ -21,7 +21,7 @@ void TForm2::ShowFlight(const Flight& flight) {
   if (shown) ClearForActivation();
   record_ = RecordOf(flight);
   record_[sf::Language] = language != 0.0 ? language : static_cast<int>(SystemLanguage());
-  trust_->setEarthModel(flight.run.earth);
+  trust_->setRunSettings(flight.run);
   if (shown) {
     FormAktivate();
   } else {

@@ -80,7 +80,7 @@ void TForm2::Button1Click() {
 
   inputsBeforeRun_ = calc_.inputs();
   *logBeforeRun_ = calc_.log();
-  calc_.setEarthModel(trust_->earthModel());
+  calc_.setSettings(trust_->runSettings());
   Button1->setEnabled(false);
   runClock_.start();
   progressTimer_->start();

@@ -77,8 +77,7 @@ void OverlayCommands::Open(const QString& path) {
   }
   const std::string name = QFileInfo(path).fileName().toStdString();
   if (auto* run = std::get_if<RunFromFile>(&data)) {
-    results_.Keep(KeptRun{run->log, run->label.empty() ? name : run->label, VehicleClass::None, run->choices,
-                          run->rows});
+    results_.Keep(KeptRun{run->log, run->label.empty() ? name : run->label, VehicleClass::None, run->rows});
     return;
   }
   if (measured_.size() >= static_cast<std::size_t>(kMaxMeasuredFlights)) {

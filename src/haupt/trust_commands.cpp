@@ -1,6 +1,7 @@
 #include "haupt/trust_commands.h"
 
 #include <memory>
+#include <utility>
 
 #include <QFrame>
 #include <QLabel>
@@ -41,8 +42,19 @@ struct StepCheckJob {
   std::variant<StepCheck, RunFailure> result = RunFailure{};
 };
 
+// The companion runs of the drawn run, on a calculation of their own.
+struct RunAssessment {
+  Calculation calculation;
+  RunOutcomes outcomes;
+  std::atomic<bool> cancel{false};  // another run is drawn, or the window is left
+  std::optional<RunFindings> findings;
+};
+
 bool TrustCommands::Flight::operator==(const Flight& other) const {
-  if (vehicleClass != other.vehicleClass || earth != other.earth) return false;
+  if (vehicleClass != other.vehicleClass || earth != other.earth ||
+      integrator != other.integrator) {
+    return false;
+  }
   RunInputs a = inputs, b = other.inputs;
   a.dt0 = b.dt0 = 0.0;
   for (const char* name : kRunInputNames)
@@ -75,8 +87,9 @@ TrustCommands::TrustCommands(TForm2& window, Calculation& calculation, MessageSi
 }
 
 TrustCommands::~TrustCommands() {
-  // The worker is joined after this; a cancelled check ends within a few thousand steps.
+  // The workers are joined after this; a cancelled run ends within a few thousand steps.
   CancelCheck();
+  CancelAssessment();
 }
 
 void TrustCommands::CancelCheck() {
@@ -90,16 +103,39 @@ void TrustCommands::AddCommands() {
   menu.AddSeparator();
   menu.Add(trust_text::kCheckStep, [this] { CheckTheStep(); },
            [this] { return !window_.running() && !checking(); });
-  menu.Add(trust_text::kValidation, [this] { ShowValidationReport(); });
+  menu.Add(trust_text::kValidation, [this] { ShowValidationReport(); },
+           [this] { return !checking(); });
   menu.AddToggle(trust_text::kRoundEarth,
-                 [this] { setEarthModel(earth_ == EarthModel::Round ? EarthModel::Flat : EarthModel::Round); },
-                 [this] { return earth_ == EarthModel::Round; });
+                 [this] { setEarthModel(earthModel() == EarthModel::Round ? EarthModel::Flat : EarthModel::Round); },
+                 [this] { return earthModel() == EarthModel::Round; });
+  menu.AddSeparator();
+  const std::pair<const LanguageText*, Integrator> integrators[] = {
+      {&trust_text::kEuler, Integrator::Euler},
+      {&trust_text::kRungeKutta, Integrator::Rk4},
+      {&trust_text::kAdaptive, Integrator::Adaptive},
+  };
+  for (const auto& [caption, integrator] : integrators) {
+    menu.AddToggle(*caption, [this, integrator] { setIntegrator(integrator); },
+                   [this, integrator] { return settings_.integrator == integrator; });
+  }
 }
 
 void TrustCommands::setEarthModel(EarthModel earth) {
-  if (earth == earth_) return;
-  earth_ = earth;
-  emit earthModelChanged();
+  RunSettings settings = settings_;
+  settings.earth = earth;
+  setRunSettings(settings);
+}
+
+void TrustCommands::setIntegrator(Integrator integrator) {
+  RunSettings settings = settings_;
+  settings.integrator = integrator;
+  setRunSettings(settings);
+}
+
+void TrustCommands::setRunSettings(const RunSettings& settings) {
+  if (settings == settings_) return;
+  settings_ = settings;
+  emit runSettingsChanged();
 }
 
 void TrustCommands::CheckTheStep() {
@@ -107,16 +143,14 @@ void TrustCommands::CheckTheStep() {
   if (window_.running() || checking()) return;
   if (!readFields_()) return;
 
-  const Flight flight{calc_.inputs(), calc_.vehicleClass(), earth_};
+  const Flight flight{calc_.inputs(), calc_.vehicleClass(), settings_.earth, settings_.integrator};
   auto job = std::make_shared<StepCheckJob>();
   job->calculation.inputs() = flight.inputs;
   job->calculation.setVehicleClass(flight.vehicleClass);
   job->calculation.setEarthModel(flight.earth);
+  job->calculation.setIntegrator(flight.integrator);
 
-  busy_->findChild<QLabel*>(QStringLiteral("CheckLabel"))
-      ->setText(Text(trust_text::kCheckingStep, window_.WindowLanguage));
-  busy_->raise();
-  busy_->show();
+  ShowBusy(trust_text::kCheckingStep);
   job_ = job;
   task_.Start(
       [job, hook = checkHook_] {
@@ -145,8 +179,24 @@ void TrustCommands::CheckEnded(const Flight& flight,
   Report(trust_text::kCheckStep, FormatStepCheck(check, language));
 }
 
+void TrustCommands::ShowBusy(const LanguageText& what) {
+  auto* label = busy_->findChild<QLabel*>(QStringLiteral("CheckLabel"));
+  label->setText(Text(what, window_.WindowLanguage));
+  busy_->raise();
+  busy_->show();
+}
+
 void TrustCommands::ShowValidationReport() {
-  Report(trust_text::kValidation, FormatValidationReport(RunValidation(), window_.WindowLanguage));
+  // A quarter of a second of runs: on the worker, as a check is.
+  if (checking()) return;
+  ShowBusy(trust_text::kValidating);
+  auto rows = std::make_shared<std::vector<ValidationRow>>();
+  task_.Start([rows] { *rows = RunValidation(); },
+              [this, rows] {
+                busy_->hide();
+                const Language language = window_.WindowLanguage;
+                Report(trust_text::kValidation, FormatValidationReport(*rows, language));
+              });
 }
 
 void TrustCommands::Report(const LanguageText& title, const std::string& text) {
@@ -159,13 +209,46 @@ void TrustCommands::ShowInView(QWidget* parent, const QString& title, const QStr
 }
 
 void TrustCommands::RunDrawn(const RunInputs& inputs) {
-  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel()}, OutcomesOf(calc_)};
+  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel(), calc_.integrator()},
+                    OutcomesOf(calc_),
+                    std::nullopt};
+  Assess();
   UpdateWarnings();
+}
+
+void TrustCommands::CancelAssessment() {
+  if (!assessment_) return;
+  assessment_->cancel = true;
+  assessTask_.Abandon();
+  assessment_.reset();
+}
+
+void TrustCommands::Assess() {
+  CancelAssessment();
+  // A cancelled assessment stops at its next poll, a few thousand steps away.
+  assessTask_.Wait();
+  auto job = std::make_shared<RunAssessment>();
+  job->calculation.inputs() = drawn_->inputs;
+  job->calculation.setVehicleClass(drawn_->vehicleClass);
+  job->calculation.setSettings(calc_.settings());
+  job->outcomes = drawn_->outcomes;
+  assessment_ = job;
+  assessTask_.Start(
+      [job] {
+        job->findings = InvestigateRun(job->calculation, job->outcomes, true, &job->cancel);
+      },
+      [this, job] {
+        if (job != assessment_) return;
+        assessment_.reset();
+        if (drawn_) drawn_->findings = job->findings;
+        UpdateWarnings();
+      });
 }
 
 void TrustCommands::WindowLeft() {
   CancelCheck();
   task_.Abandon();
+  CancelAssessment();
   busy_->hide();
   if (view_) view_->close();
   drawn_.reset();
@@ -174,10 +257,11 @@ void TrustCommands::WindowLeft() {
 
 void TrustCommands::UpdateWarnings() {
   warnings_.clear();
-  if (drawn_) {
+  if (drawn_ && drawn_->findings) {
+    RunFindings findings = *drawn_->findings;
     const bool checked = lastCheck_ && static_cast<const Flight&>(*lastCheck_) == *drawn_;
-    warnings_ = ModelWarnings(drawn_->outcomes, drawn_->inputs, drawn_->earth,
-                              checked ? &lastCheck_->check : nullptr);
+    findings.lastCheck = checked ? &lastCheck_->check : nullptr;
+    warnings_ = ModelWarnings(findings);
   }
   window_.results().ApplyLanguage();
 }

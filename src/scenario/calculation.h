@@ -9,6 +9,7 @@
 #include "trajectory/input_check.h"
 #include "trajectory/result_file.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/trajectory_log.h"
 #include "trajectory/trajectory_run.h"
 #include "trajectory/vehicle_class.h"
@@ -32,11 +33,24 @@ class Calculation {
   VehicleClass vehicleClass() const { return vehicleClass_; }
   void setVehicleClass(VehicleClass vehicleClass) { vehicleClass_ = vehicleClass; }
 
-  EarthModel earthModel() const { return earth_; }
+  // How the next runs are computed: the Earth model, the integrator and its tolerances.
+  const RunSettings& settings() const { return run_.settings(); }
+  void setSettings(const RunSettings& settings) { run_.SetSettings(settings); }
+  EarthModel earthModel() const { return settings().earth; }
   void setEarthModel(EarthModel earth) {
-    earth_ = earth;
-    run_.SetEarthModel(earth);
+    RunSettings changed = settings();
+    changed.earth = earth;
+    setSettings(changed);
   }
+  Integrator integrator() const { return settings().integrator; }
+  void setIntegrator(Integrator integrator) {
+    RunSettings changed = settings();
+    changed.integrator = integrator;
+    setSettings(changed);
+  }
+
+  // Runs the model with a seeded fault, for the tests that show a check catches it.
+  void SetModelFault(ModelFault fault) { run_.SetModelFault(fault); }
 
   // Sets one input by its name; false, changing nothing, for a name that is no input.
   bool Set(std::string_view name, double value);
@@ -58,7 +72,6 @@ class Calculation {
  private:
   RunInputs inputs_;
   VehicleClass vehicleClass_ = VehicleClass::None;
-  EarthModel earth_ = EarthModel::Flat;
   TrajectoryRun run_;
   // Heap-held, 400 kB each; a run fills the spare one and they swap on success.
   std::unique_ptr<TrajectoryLog> log_;

@@ -93,11 +93,11 @@ const char* FlightInputNote(std::string_view name) {
   return note != nullptr ? note->note : "";
 }
 
-Flight FlightOf(const Calculation& calculation, EarthModel earth) {
+Flight FlightOf(const Calculation& calculation, const RunSettings& settings) {
   Flight flight;
   flight.vehicleClass = calculation.vehicleClass();
   flight.inputs = calculation.inputs();
-  flight.run.earth = earth;
+  flight.run = settings;
   return flight;
 }
 
@@ -109,9 +109,11 @@ std::optional<InputError> CheckFlight(const Flight& flight) {
   for (const char* name : FlightInputNames(cls)) {
     if (auto problem = CheckInputValue(name, *RunInputByName(inputs, name), cls)) return problem;
   }
-  for (const auto& [name, value] : {std::pair{"rtol", flight.run.rtol}, std::pair{"atol", flight.run.atol}}) {
-    if (!std::isfinite(value)) return InputError{name, InputProblem::NotFinite};
-    if (value <= 0.0) return InputError{name, InputProblem::NotPositive};
+  for (const auto& [name, value] : {std::pair{"rtol", std::optional<double>(flight.run.rtol)},
+                                     std::pair{"atol", flight.run.atol}}) {
+    if (!value) continue;
+    if (!std::isfinite(*value)) return InputError{name, InputProblem::NotFinite};
+    if (*value <= 0.0) return InputError{name, InputProblem::NotPositive};
   }
   return std::nullopt;
 }
@@ -128,23 +130,13 @@ Scenario RecordOf(const Flight& flight) {
   return record;
 }
 
-bool ApplyFlight(const Flight& flight, Calculation& calculation) {
-  if (!IntegratorAvailable(flight.run.integrator)) return false;
+void ApplyFlight(const Flight& flight, Calculation& calculation) {
   calculation.Load(RecordOf(flight));
   if (flight.vehicleClass == VehicleClass::Balloon) {
     calculation.inputs().Auftriebplus = flight.inputs.Auftriebplus;
     calculation.inputs().Gasverlust = flight.inputs.Gasverlust;
   }
-  return ApplyRunOptions(flight.run, calculation);
-}
-
-bool IntegratorAvailable(FlightIntegrator integrator) { return integrator == FlightIntegrator::Euler; }
-
-bool ApplyRunOptions(const FlightRunOptions& options, Calculation& calculation) {
-  // The integrator and its tolerances join the Earth model here once the engine has them.
-  if (!IntegratorAvailable(options.integrator)) return false;
-  calculation.setEarthModel(options.earth);
-  return true;
+  calculation.setSettings(flight.run);
 }
 
 }  // namespace zarv

@@ -10,23 +10,10 @@
 #include "trajectory/earth_model.h"
 #include "trajectory/input_check.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/vehicle_class.h"
 
 namespace zarv {
-
-// How a run integrates. A flight keeps what it asks for; only Euler runs so far.
-enum class FlightIntegrator { Euler, Rk4, Adaptive };
-
-inline constexpr double kDefaultRelativeTolerance = 1e-6;
-inline constexpr double kDefaultAbsoluteTolerance = 1e-6;
-
-struct FlightRunOptions {
-  EarthModel earth = EarthModel::Flat;
-  FlightIntegrator integrator = FlightIntegrator::Euler;
-  double rtol = kDefaultRelativeTolerance;  // relative tolerance of the adaptive integrator
-  double atol = kDefaultAbsoluteTolerance;  // absolute tolerance of the adaptive integrator
-  bool operator==(const FlightRunOptions&) const = default;
-};
 
 // One user's flight: a vehicle of a class, its inputs and how to run it. Only the inputs
 // of its class count (FlightInputNames); the others are those a fresh calculation has.
@@ -36,7 +23,7 @@ struct Flight {
   std::string notes;
   std::string preset;  // CLASS:ITEM it started from, informative only; may be empty
   RunInputs inputs;
-  FlightRunOptions run;
+  RunSettings run;  // Earth model, integrator and its tolerances
 };
 
 // Equal in everything a file keeps (the inputs of the class, the texts, the options).
@@ -54,7 +41,7 @@ bool IsFlightInput(VehicleClass vehicleClass, std::string_view name);
 const char* FlightInputNote(std::string_view name);
 
 // The flight a calculation holds now; the balloon's area is left out, its run sets it.
-Flight FlightOf(const Calculation& calculation, EarthModel earth);
+Flight FlightOf(const Calculation& calculation, const RunSettings& settings);
 
 // The first value a flight file could not hold, as the run's own checks of single values
 // see it: a class without presets, an input of the class, a tolerance that is not above 0.
@@ -65,12 +52,7 @@ std::optional<InputError> CheckFlight(const Flight& flight);
 Scenario RecordOf(const Flight& flight);
 
 // Puts the flight into a calculation as a preset click and START would: the record's
-// inputs, the balloon's lift surplus and gas loss, and the run options. False, changing
-// nothing, when it asks for an integrator this version cannot run.
-bool ApplyFlight(const Flight& flight, Calculation& calculation);
-
-// The one place where a flight's run options reach the engine.
-bool ApplyRunOptions(const FlightRunOptions& options, Calculation& calculation);
-bool IntegratorAvailable(FlightIntegrator integrator);
+// inputs, the balloon's lift surplus and gas loss, and the run settings.
+void ApplyFlight(const Flight& flight, Calculation& calculation);
 
 }  // namespace zarv

@@ -26,9 +26,9 @@ constexpr Word kClassWords[] = {{"projectile", 1}, {"parachute", 2}, {"balloon",
 constexpr Word kDragWords[] = {{"constant", 0}, {"titan2", 1}, {"a4", 2}};
 constexpr Word kEarthWords[] = {{"flat", static_cast<int>(EarthModel::Flat)},
                                 {"round", static_cast<int>(EarthModel::Round)}};
-constexpr Word kIntegratorWords[] = {{"euler", static_cast<int>(FlightIntegrator::Euler)},
-                                     {"rk4", static_cast<int>(FlightIntegrator::Rk4)},
-                                     {"adaptive", static_cast<int>(FlightIntegrator::Adaptive)}};
+constexpr Word kIntegratorWords[] = {{"euler", static_cast<int>(Integrator::Euler)},
+                                     {"rk4", static_cast<int>(Integrator::Rk4)},
+                                     {"adaptive", static_cast<int>(Integrator::Adaptive)}};
 
 constexpr std::size_t kCommentColumn = 26;  // characters
 
@@ -205,14 +205,14 @@ void ReadInputs(Reader& reader, const toml::table& inputs, int line, Flight& fli
   }
 }
 
-void ReadRunOptions(Reader& reader, const toml::table& run, FlightRunOptions& options) {
+void ReadRunOptions(Reader& reader, const toml::table& run, RunSettings& options) {
   for (const auto& [name, node] : run) {
     const std::string key = "run." + std::string(name.str());
     if (name == "earth") {
       if (const auto code = reader.Choice(node, key, kEarthWords)) options.earth = static_cast<EarthModel>(*code);
     } else if (name == "integrator") {
       if (const auto code = reader.Choice(node, key, kIntegratorWords)) {
-        options.integrator = static_cast<FlightIntegrator>(*code);
+        options.integrator = static_cast<Integrator>(*code);
       }
     } else if (name == "rtol" || name == "atol") {
       const std::optional<double> value = reader.Number(node, key);
@@ -222,7 +222,8 @@ void ReadRunOptions(Reader& reader, const toml::table& run, FlightRunOptions& op
         reader.Refuse(FlightFileProblem::OutOfRange, LineOf(name.source()), key, {},
                       InputError{key, problem});
       }
-      (name == "rtol" ? options.rtol : options.atol) = *value;
+      if (name == "rtol") options.rtol = *value;
+      else options.atol = *value;
     } else {
       reader.Refuse(FlightFileProblem::UnknownKey, LineOf(name.source()), key,
                     Keys({"earth", "integrator", "rtol", "atol"}));
@@ -295,7 +296,7 @@ FlightRead Parse(std::string_view text, const std::string& file) {
 const char* ClassWord(VehicleClass c) { return WordOf(kClassWords, static_cast<int>(c)); }
 const char* DragWord(double aeroModel) { return WordOf(kDragWords, static_cast<int>(aeroModel)); }
 const char* EarthWord(EarthModel earth) { return WordOf(kEarthWords, static_cast<int>(earth)); }
-const char* IntegratorWord(FlightIntegrator i) { return WordOf(kIntegratorWords, static_cast<int>(i)); }
+const char* IntegratorWord(Integrator i) { return WordOf(kIntegratorWords, static_cast<int>(i)); }
 
 std::string FormatFlightFile(const Flight& flight) {
   std::string out = "# ZARV flight: a vehicle, its inputs and how to run it; SI units.\n";
@@ -319,7 +320,11 @@ std::string FormatFlightFile(const Flight& flight) {
   Line(out, "integrator = " + Quoted(IntegratorWord(flight.run.integrator), false),
        "euler, rk4 or adaptive");
   Line(out, "rtol = " + Number(flight.run.rtol), "relative tolerance of the adaptive integrator");
-  Line(out, "atol = " + Number(flight.run.atol), "absolute tolerance of the adaptive integrator");
+  if (flight.run.atol) {
+    Line(out, "atol = " + Number(*flight.run.atol), "absolute tolerance of the adaptive integrator");
+  } else {
+    Line(out, "# atol = 1e-06", "left out: each state variable its own absolute tolerance");
+  }
   return out;
 }
 

@@ -59,6 +59,6 @@ FileWriteResult WriteFlightFile(const std::filesystem::path& path, const Flight&
 const char* ClassWord(VehicleClass vehicleClass);
 const char* DragWord(double aeroModel);
 const char* EarthWord(EarthModel earth);
-const char* IntegratorWord(FlightIntegrator integrator);
+const char* IntegratorWord(Integrator integrator);
 
 }  // namespace zarv

@@ -8,7 +8,6 @@
 #include <string_view>
 #include <variant>
 
-#include "scenario/run_choices.h"
 #include "trajectory/measured_flight.h"
 #include "trajectory/run_data_problem.h"
 #include "trajectory/trajectory_log.h"
@@ -24,8 +23,8 @@ struct RunFromFile {
   std::shared_ptr<const TrajectoryLog> log;
   std::bitset<kRecordedRows> rows;  // the rows it holds: its columns, less the rows of a
                                     // class's own physics that the run left at zero
-  std::string label;                // from "# run:", empty without one
-  RunChoices choices;               // from "# earth model:"
+  std::string label;                // from "# run:", empty without one; the log's settings
+                                    // from "# earth model:" and "# integrator:"
 };
 
 using RunData = std::variant<RunDataProblem, RunFromFile, MeasuredFlight>;

@@ -25,10 +25,6 @@ constexpr LanguageText kOneOf = {"значение должно быть одн�
 constexpr LanguageText kNewer = {"формат %s новой версии ZARV; эта версия читает формат %d",
                                  "Format %s einer neueren ZARV-Version; diese liest Format %d",
                                  "format %s of a newer ZARV; this version reads format %d"};
-constexpr LanguageText kIntegrator = {
-    "интегратор \"%s\" в этой версии недоступен, только \"euler\"",
-    "der Integrator \"%s\" ist in dieser Version nicht verfügbar, nur \"euler\"",
-    "the integrator \"%s\" is not available in this version, only \"euler\""};
 
 struct TypeWord {
   const char* type;
@@ -85,11 +81,6 @@ std::string DescribeFlightFileError(const FlightFileError& e, Language language)
   if (e.line > 0) where += ", " + std::string(kLine.in(language)) + " " + std::to_string(e.line);
   if (!e.key.empty()) where += ", " + e.key;
   return where + ": " + What(e, language);
-}
-
-std::string IntegratorNotAvailable(const std::string& file, FlightIntegrator integrator,
-                                   Language language) {
-  return file + ", run.integrator: " + Fill(kIntegrator.in(language), IntegratorWord(integrator));
 }
 
 }  // namespace zarv

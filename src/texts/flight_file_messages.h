@@ -12,8 +12,4 @@ namespace zarv {
 // and the key when there are any, and what is wrong.
 std::string DescribeFlightFileError(const FlightFileError& error, Language language);
 
-// A flight that asks for an integrator this version cannot run yet.
-std::string IntegratorNotAvailable(const std::string& file, FlightIntegrator integrator,
-                                   Language language);
-
 }  // namespace zarv

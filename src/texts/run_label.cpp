@@ -50,7 +50,7 @@ std::string PresetText(const Scenario& record) {
 }
 
 std::string RunLabel(const std::string& presetName, const RunInputs& ran, const RunInputs& given,
-                     VehicleClass vehicleClass, const RunChoices& choices, Language language) {
+                     VehicleClass vehicleClass, const RunSettings& settings, Language language) {
   RunInputs ranCopy = ran;
   RunInputs givenCopy = given;
   std::string label = presetName;
@@ -61,7 +61,12 @@ std::string RunLabel(const std::string& presetName, const RunInputs& ran, const 
     const double value = *RunInputByName(ranCopy, name);
     if (!Same(value, *RunInputByName(givenCopy, name))) add(std::string(name) + " = " + FormatGeneral(value));
   }
-  if (choices.earth == EarthModel::Round) add(kRoundEarthLabel.in(language));
+  if (settings.earth == EarthModel::Round) add(kRoundEarthLabel.in(language));
+  if (settings.integrator != Integrator::Euler) add(IntegratorName(settings.integrator));
+  if (settings.integrator == Integrator::Adaptive) {
+    if (settings.rtol != kDefaultRelativeTolerance) add("rtol = " + FormatGeneral(settings.rtol));
+    if (settings.atol) add("atol = " + FormatGeneral(*settings.atol));
+  }
   return label;
 }
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "scenario/run_choices.h"
 #include "scenario/scenario.h"
 #include "texts/language.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/vehicle_class.h"
 
 namespace zarv {
@@ -23,9 +23,9 @@ std::string PresetText(const Scenario& record);
 
 // What a run is called wherever it is shown or saved: the preset's name, every input the
 // run used with another value than `given` (the preset's), then every choice other than
-// the default, e.g. "Launcher V-2, dt0 = 0.001, round Earth". Without a preset only what
+// the default, e.g. "Launcher V-2, dt0 = 0.001, round Earth, rk4". Without a preset only what
 // differs is named. The window and zarv-run both name their runs through this.
 std::string RunLabel(const std::string& presetName, const RunInputs& ran, const RunInputs& given,
-                     VehicleClass vehicleClass, const RunChoices& choices, Language language);
+                     VehicleClass vehicleClass, const RunSettings& settings, Language language);
 
 }  // namespace zarv

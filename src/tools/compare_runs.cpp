@@ -65,24 +65,24 @@ std::optional<int> RunComparisons(const RunOptions& options, const RunSource& ma
       label = mainSource.label();
     } else {
       RunSource source;
-      std::string problem = source.Load(request.preset, request.flight, language);
-      if (problem.empty()) problem = source.ApplyTo(run, language);
-      if (!problem.empty()) return BadCompare(text, problem, language);
+      if (std::string problem = source.Load(request.preset, request.flight, language); !problem.empty()) {
+        return BadCompare(text, problem, language);
+      }
+      source.ApplyTo(run);
       base = run.inputs();
       label = source.label();
     }
-    // Every run of one chart flies over the main run's Earth.
-    run.setEarthModel(main.earthModel());
+    // Every run of one chart is computed as the main run is: its Earth and integrator.
+    run.setSettings(main.settings());
     for (const std::string& set : request.sets) {
       if (const std::string problem = ApplySet(set, run, language); !problem.empty()) {
         return BadCompare(text, problem, language);
       }
     }
     // Labelled before the run: a balloon's run rewrites its area.
-    const RunChoices choices{run.earthModel()};
-    label = RunLabel(label, run.inputs(), base, run.vehicleClass(), choices, language);
+    label = RunLabel(label, run.inputs(), base, run.vehicleClass(), run.settings(), language);
     if (const auto failure = run.Run()) return ReportRunFailure(*failure, run, language, text);
-    kept.push_back(KeepRun(run.log(), UniqueKeptLabel(label, kept), run.vehicleClass(), choices));
+    kept.push_back(KeepRun(run.log(), UniqueKeptLabel(label, kept), run.vehicleClass()));
   }
   return std::nullopt;
 }

@@ -37,8 +37,8 @@ std::optional<int> ReadOverlays(const RunOptions& options, Overlays& overlays) {
       if (options.compares.size() + overlays.runs.size() >= static_cast<std::size_t>(kMaxKeptRuns)) {
         return Refuse(kTooManyRuns.in(language));
       }
-      overlays.runs.push_back(KeptRun{run->log, run->label.empty() ? name : run->label, VehicleClass::None,
-                                      run->choices, run->rows});
+      overlays.runs.push_back(
+          KeptRun{run->log, run->label.empty() ? name : run->label, VehicleClass::None, run->rows});
     } else {
       if (overlays.measured.size() >= static_cast<std::size_t>(kMaxMeasuredFlights)) {
         return Refuse(kTooManyFlights.in(language));

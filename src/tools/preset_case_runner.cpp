@@ -49,11 +49,11 @@ CaseOutcome OutcomeOfRun(const RunSummary& s) {
   return o;
 }
 
-PresetCaseRunner::PresetCaseRunner(VehicleClass vehicleClass, EarthModel earth,
+PresetCaseRunner::PresetCaseRunner(VehicleClass vehicleClass, const RunSettings& settings,
                                    const RunInputs& base, Language language)
     : base_(base), language_(language) {
   calculation_.setVehicleClass(vehicleClass);
-  calculation_.setEarthModel(earth);
+  calculation_.setSettings(settings);
   control_.recordLog = false;  // a study keeps the outcomes, never the samples
 }
 

@@ -3,23 +3,24 @@
 #include <span>
 
 #include "scenario/calculation.h"
-#include "trajectory/earth_model.h"
 #include "study/case_runner.h"
 #include "texts/language.h"
 #include "trajectory/run_control.h"
 #include "trajectory/run_failure.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/trajectory_run.h"
 
 namespace zarv {
 
 // Runs one study case of a preset or flight: its inputs (with the study's fixed changes
-// already in `base`) and the case's values set by name, over its Earth. Each worker thread has its own,
+// already in `base`) and the case's values set by name, computed as `settings` say. Each
+// worker thread has its own,
 // with its own calculation; every case starts again from `base` and runs for its outcomes
 // only, without the recording pass.
 class PresetCaseRunner : public CaseRunner {
  public:
-  PresetCaseRunner(VehicleClass vehicleClass, EarthModel earth, const RunInputs& base,
+  PresetCaseRunner(VehicleClass vehicleClass, const RunSettings& settings, const RunInputs& base,
                    Language language);
 
   CaseOutcome Run(std::span<const CaseInput> inputs) override;

@@ -25,18 +25,6 @@ bool LoadPreset(const std::string& preset, Scenario& record, int& cls, int& item
          ApplyPreset(record, cls, item);
 }
 
-std::string PresetLabel(int cls, int item) {
-  const PresetList* list = FindPresetList(cls);
-  if (list == nullptr || item < 0 || static_cast<std::size_t>(item) >= list->items.size()) return {};
-  std::string label;
-  for (const char* p = list->items[item].text; *p != '\0'; ++p) {
-    if (*p == ' ' && (label.empty() || label.back() == ' ')) continue;
-    label += *p;
-  }
-  while (!label.empty() && label.back() == ' ') label.pop_back();
-  return label;
-}
-
 std::string UnknownInput(const std::string& name, Language language) {
   std::string names;
   for (const char* input : kRunInputNames) names += (names.empty() ? "" : ", ") + std::string(input);

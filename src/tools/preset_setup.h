@@ -11,9 +11,6 @@ namespace zarv {
 // "CLASS:ITEM" into the record; false for anything that names no preset line.
 bool LoadPreset(const std::string& preset, Scenario& record, int& cls, int& item);
 
-// The preset line's text with its runs of blanks closed up, e.g. "Launcher V-2".
-std::string PresetLabel(int cls, int item);
-
 // "unknown input 'NAME' (inputs: H0, V0, ...)".
 std::string UnknownInput(const std::string& name, Language language);
 

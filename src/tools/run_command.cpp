@@ -39,6 +39,7 @@ constexpr LanguageText kFlight = {"полет", "Flug", "flight"};
 constexpr LanguageText kEarth = {"Земля", "Erde", "Earth"};
 constexpr LanguageText kFlat = {"плоская", "flach", "flat"};
 constexpr LanguageText kRound = {"круглая", "rund", "round"};
+constexpr LanguageText kIntegrator = {"интегратор", "Integrator", "integrator"};
 constexpr LanguageText kFlightTime = {"время полета", "Flugzeit", "flight time"};
 constexpr LanguageText kRange = {"дальность", "Reichweite", "range"};
 constexpr LanguageText kPeakAltitude = {"макс. высота", "max. Höhe", "peak altitude"};
@@ -57,6 +58,10 @@ void PrintSummary(std::FILE* out, const RunOptions& options, const RunSource& so
   const bool round = calculation.earthModel() == EarthModel::Round;
   std::fprintf(out, "%s  %s\n", (source.isFlight() ? kFlight : kPreset).in(language), source.given().c_str());
   std::fprintf(out, "%s  %s\n", kEarth.in(language), (round ? kRound : kFlat).in(language));
+  if (calculation.integrator() != Integrator::Euler) {
+    std::fprintf(out, "%s  %s\n", kIntegrator.in(language),
+                 DescribeIntegration(calculation.settings()).c_str());
+  }
   std::fprintf(out, "%s  %s s\n", kFlightTime.in(language), FormatGeneral(s.flightTime, 6).c_str());
   std::fprintf(out, "%s  %s m\n", kRange.in(language), FormatGeneral(s.range, 6).c_str());
   std::fprintf(out, "%s  %s m\n", kPeakAltitude.in(language), FormatGeneral(s.peakAltitude, 6).c_str());
@@ -74,8 +79,10 @@ std::optional<int> SetUp(const RunOptions& options, RunSource& source, Calculati
   if (std::string problem = source.Load(options.preset, options.flight, language); !problem.empty()) {
     return UsageError(problem);
   }
-  if (std::string problem = source.ApplyTo(calculation, language); !problem.empty()) return UsageError(problem);
-  if (options.earth) calculation.setEarthModel(*options.earth);
+  source.ApplyTo(calculation);
+  if (std::string problem = ApplyRunSettings(options.settings, calculation, language); !problem.empty()) {
+    return UsageError(problem);
+  }
   const RunInputs given = calculation.inputs();
   for (const std::string& set : options.sets) {
     if (const std::string problem = ApplySet(set, calculation, language); !problem.empty()) {
@@ -83,7 +90,7 @@ std::optional<int> SetUp(const RunOptions& options, RunSource& source, Calculati
     }
   }
   label = RunLabel(source.label(), calculation.inputs(), given, calculation.vehicleClass(),
-                   RunChoices{calculation.earthModel()}, language);
+                   calculation.settings(), language);
   return std::nullopt;
 }
 
@@ -156,7 +163,7 @@ int RunPreset(const RunOptions& options, char** argv) {
   std::size_t next = 0;
   files.Put(next++, FormatResultFile(calculation.log()));
   if (!options.csv.empty()) {
-    files.Put(next++, FormatRunCsv(calculation.log(), {calculation.earthModel()}, label));
+    files.Put(next++, FormatRunCsv(calculation.log(), label));
   }
   if (!options.charts.empty()) {
     std::vector<std::string> pictures;
@@ -172,8 +179,9 @@ int RunPreset(const RunOptions& options, char** argv) {
   if (!overlays.measured.empty()) {
     std::fputs(DeviationReports(overlays, calculation.log(), label, language).c_str(), text);
   }
-  const auto warnings = ModelWarnings(OutcomesOf(calculation), calculation.inputs(),
-                                      calculation.earthModel(), check ? &*check : nullptr);
+  // Nothing cancels it here: it always comes back with the warnings.
+  const auto warnings = AssessRun(calculation, OutcomesOf(calculation), check ? &*check : nullptr)
+                            .value_or(std::vector<ModelWarning>{});
   for (const ModelWarning& warning : warnings) {
     std::fprintf(stderr, "zarv-run: %s: %s\n", kWarning.in(language),
                  DescribeModelWarning(warning, language).c_str());

@@ -1,6 +1,7 @@
 #include "tools/run_options.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 #include "scenario/program_info.h"
@@ -16,7 +17,8 @@ constexpr const char* kUsage =
     "       zarv-run SOURCE [--set NAME=VALUE]... [--dir DIR] [--csv FILE]\n"
     "                [--chart NAME --png FILE [--xrange FROM:TO]]... [--compare RUN]...\n"
     "                [--overlay FILE]...\n"
-    "                [--earth flat|round] [--check-step [--tolerance PERCENT]] [--quiet]\n"
+    "                [--earth flat|round] [--integrator euler|rk4|adaptive [--rtol R] [--atol A]]\n"
+    "                [--check-step [--tolerance PERCENT]] [--quiet]\n"
     "                [--lang ru|de|en]\n"
     "       zarv-run SOURCE [--set NAME=VALUE]... [--earth flat|round] --save-flight FILE\n"
     "       zarv-run --validate [--lang ru|de|en]\n"
@@ -41,6 +43,11 @@ constexpr const char* kHelp =
     "  --save-flight FILE         write the inputs (after --set) as a flight file; no run\n"
     "  --set NAME=VALUE           set one input by its name (repeatable)\n"
     "  --earth flat|round         the Earth model of the run (default: the flight's, flat)\n"
+    "  --integrator NAME          euler, rk4 (both at the step dt0) or adaptive (default: the\n"
+    "                             flight's, euler)\n"
+    "  --rtol R                   the adaptive method's relative tolerance (default 1e-6)\n"
+    "  --atol A                   its absolute tolerance, one for every state variable in SI\n"
+    "                             units (default: 1e-6 m, 1e-9 m/s, 1e-9 rad, 1e-9 kg)\n"
     "  --dir DIR                  where Zarv_500.txt goes (default: the current folder)\n"
     "  --csv FILE                 also write all 31 recorded rows as CSV (- : standard output)\n"
     "  --chart NAME               draw a chart: a chart button's name or default\n"
@@ -50,7 +57,7 @@ constexpr const char* kHelp =
     "  --overlay FILE             draw a saved run or a measured flight on every chart and\n"
     "                             print the run's deviation from the flight (repeatable)\n"
     "  --quiet                    no summary; model warnings still go to standard error\n"
-    "  --check-step               compare the run at dt0 and dt0/2\n"
+    "  --check-step               compare runs at dt0, dt0/2, dt0/4 (adaptive: rtol, /10, /100)\n"
     "  --tolerance PERCENT        the step check's tolerance (default 1)\n"
     "  --validate                 print the validation report\n"
     "  --sweep NAME=FROM:TO:N     a study over N values of an input (or NAME=V1,V2,...)\n"
@@ -74,17 +81,21 @@ constexpr LanguageText kPngAfterChart = {"--png должен следовать 
 constexpr LanguageText kXrangeAfterChart = {"--xrange должен следовать за --chart",
                                             "--xrange muss auf --chart folgen",
                                             "--xrange must follow --chart"};
+constexpr LanguageText kNeedsPositive = {"требует число больше 0", "verlangt eine Zahl über 0",
+                                         "needs a number above 0"};
 
 // The options of the run form; --set, --chart, --compare and --overlay may come again, --png and
 // --xrange once per --chart.
 constexpr std::string_view kFlags[] = {"--list", "--check-step", "--validate", "--quiet"};
-constexpr std::string_view kValued[] = {"--atmosphere", "--preset", "--set",     "--dir",
-                                        "--csv",        "--lang",   "--chart",   "--png",
-                                        "--xrange",     "--compare", "--earth",  "--tolerance",
-                                        "--flight",     "--save-flight", "--overlay"};
+constexpr std::string_view kValued[] = {"--atmosphere", "--preset",     "--set",     "--dir",
+                                        "--csv",        "--lang",       "--chart",   "--png",
+                                        "--xrange",     "--compare",    "--earth",   "--tolerance",
+                                        "--integrator", "--rtol",       "--atol",    "--flight",
+                                        "--save-flight", "--overlay"};
 constexpr std::string_view kRepeatable[] = {"--set", "--chart", "--compare", "--overlay", "--png", "--xrange"};
 // What --save-flight takes besides itself.
-constexpr std::string_view kSaveFlightTakes[] = {"--preset", "--flight", "--set", "--earth", "--lang"};
+constexpr std::string_view kSaveFlightTakes[] = {"--preset", "--flight",     "--set",  "--earth",
+                                                 "--integrator", "--rtol", "--atol", "--lang"};
 // Forms that take nothing but --lang.
 constexpr std::string_view kAlone[] = {"--list", "--atmosphere", "--validate"};
 
@@ -135,6 +146,53 @@ std::optional<int> CheckCombination(std::span<const std::string_view> given, Lan
 }
 
 }  // namespace
+
+bool IsRunSettingOption(std::string_view option) {
+  return option == "--earth" || option == "--integrator" || option == "--rtol" || option == "--atol";
+}
+
+RunSettings RunSettingChoices::Over(RunSettings settings) const {
+  if (earth) settings.earth = *earth;
+  if (integrator) settings.integrator = *integrator;
+  if (rtol) settings.rtol = *rtol;
+  if (atol) settings.atol = *atol;
+  return settings;
+}
+
+std::string ApplyRunSettings(const RunSettingChoices& choices, Calculation& calculation, Language language) {
+  const RunSettings settings = choices.Over(calculation.settings());
+  // The tolerances steer the adaptive method alone.
+  for (const auto& [option, given] : {std::pair{"--rtol", choices.rtol.has_value()},
+                                      std::pair{"--atol", choices.atol.has_value()}}) {
+    if (given && settings.integrator != Integrator::Adaptive) {
+      return option_words::OptionMessage(option, option_words::kNeeds, "--integrator adaptive", language);
+    }
+  }
+  calculation.setSettings(settings);
+  return {};
+}
+
+std::string ApplyRunSetting(std::string_view option, std::string_view value, RunSettingChoices& settings,
+                            Language language) {
+  if (option == "--earth") {
+    if (value != "flat" && value != "round") return "--earth flat|round";
+    settings.earth = value == "flat" ? EarthModel::Flat : EarthModel::Round;
+    return "";
+  }
+  if (option == "--integrator") {
+    const std::optional<Integrator> integrator = IntegratorFromName(value);
+    if (!integrator) return "--integrator euler|rk4|adaptive";
+    settings.integrator = *integrator;
+    return "";
+  }
+  double number = 0.0;
+  if (!ParseNumber(value, number) || !(number > 0.0) || !std::isfinite(number)) {
+    return std::string(option) + " " + kNeedsPositive.in(language) + ": '" + std::string(value) + "'";
+  }
+  if (option == "--rtol") settings.rtol = number;
+  if (option == "--atol") settings.atol = number;
+  return "";
+}
 
 std::optional<int> ParseLanguage(std::span<const std::string_view> args, Language& language) {
   bool seen = false;
@@ -213,9 +271,11 @@ std::optional<int> ParseRunOptions(std::span<const std::string_view> args, RunOp
     else if (a == "--compare") options.compares.push_back(value);
     else if (a == "--overlay") options.overlays.push_back(value);
     else if (a == "--tolerance") options.tolerance = value;
-    else if (a == "--earth") {
-      if (value != "flat" && value != "round") return UsageError("--earth flat|round");
-      options.earth = value == "flat" ? EarthModel::Flat : EarthModel::Round;
+    else if (IsRunSettingOption(a)) {
+      if (const std::string problem = ApplyRunSetting(a, value, options.settings, language);
+          !problem.empty()) {
+        return UsageError(problem);
+      }
     } else if (a == "--xrange") {
       if (options.charts.empty() || !options.charts.back().xrange.empty()) {
         return UsageError(kXrangeAfterChart.in(language));

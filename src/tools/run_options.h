@@ -7,8 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "scenario/calculation.h"
 #include "texts/language.h"
-#include "trajectory/earth_model.h"
+#include "trajectory/run_settings.h"
 
 namespace zarv {
 
@@ -22,6 +23,15 @@ struct ChartRequest {
   std::string name;
   std::string png;     // the picture file, its format by the extension
   std::string xrange;  // FROM:TO of the abscissa, empty: all
+};
+
+// --earth, --integrator, --rtol and --atol as given: each one given replaces what the
+// flight file says (the defaults for a preset).
+struct RunSettingChoices {
+  std::optional<EarthModel> earth;
+  std::optional<Integrator> integrator;
+  std::optional<double> rtol, atol;
+  RunSettings Over(RunSettings settings) const;
 };
 
 // What the command line asks for.
@@ -38,7 +48,7 @@ struct RunOptions {
   std::vector<ChartRequest> charts;
   std::vector<std::string> compares;  // [CLASS:ITEM|FILE][,NAME=VALUE...], drawn on every chart
   std::vector<std::string> overlays;  // saved runs and measured flights, drawn on every chart
-  std::optional<EarthModel> earth;    // none: the flight file's, flat for a preset
+  RunSettingChoices settings;         // --earth, --integrator, --rtol, --atol
   bool checkStep = false;
   std::string tolerance;  // percent, empty: the default
   bool validate = false;
@@ -57,6 +67,15 @@ std::optional<int> ParseLanguage(std::span<const std::string_view> args, Languag
 
 // True for an option of the run form (--csv, --chart, ...).
 bool IsRunOption(std::string_view option);
+// --earth, --integrator, --rtol and --atol, which the runs and the studies share.
+bool IsRunSettingOption(std::string_view option);
+// Sets the option's value into `settings`; the usage error's text when it is no value
+// the option takes, empty when it is.
+std::string ApplyRunSetting(std::string_view option, std::string_view value, RunSettingChoices& settings,
+                            Language language);
+// The choices over the calculation's settings (its flight file's, or the defaults). The
+// usage error's text for a tolerance given to a method that takes none, empty when done.
+std::string ApplyRunSettings(const RunSettingChoices& choices, Calculation& calculation, Language language);
 
 // Prints "zarv-run: what" and the usage to standard error; returns kExitUsage.
 int UsageError(const std::string& what);

@@ -83,9 +83,11 @@ int OutputFiles::Commit(Language language) {
 }
 
 int CheckPrinted(Language language) {
+  // A print that failed on the way, when the buffer filled, left its reason in errno.
+  const int earlier = std::ferror(stdout) != 0 ? errno : 0;
   errno = 0;
   if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-    const int error = errno != 0 ? errno : EIO;
+    const int error = errno != 0 ? errno : earlier != 0 ? earlier : EIO;
     std::clearerr(stdout);
     return CannotWrite(language, FileWriteResult{false, kStandardOutput.in(language), {}, error});
   }

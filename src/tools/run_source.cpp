@@ -5,6 +5,7 @@
 
 #include "scenario/flight_file.h"
 #include "texts/flight_file_messages.h"
+#include "texts/run_label.h"
 #include "tools/preset_setup.h"
 #include "tools/study_words.h"
 
@@ -25,30 +26,26 @@ std::string RunSource::Load(const std::string& preset, const std::string& flight
   if (!LoadPreset(preset, record_, cls, item)) {
     return std::string(study_words::kNoSuchPreset.in(language)) + " '" + preset + "' (zarv-run --list)";
   }
-  label_ = PresetLabel(cls, item);
+  label_ = PresetName(cls, item);
   flight_.name = label_;
   flight_.preset = preset;
   return {};
 }
 
-std::string RunSource::ApplyTo(Calculation& calculation, Language language) const {
-  if (!isFlight_) {
+void RunSource::ApplyTo(Calculation& calculation) const {
+  if (isFlight_) {
+    ApplyFlight(flight_, calculation);
+  } else {
     calculation.Load(record_);
-    calculation.setEarthModel(EarthModel::Flat);
-    return {};
+    calculation.setSettings(RunSettings{});
   }
-  if (!ApplyFlight(flight_, calculation)) return IntegratorNotAvailable(given_, flight_.run.integrator, language);
-  return {};
 }
 
 Flight RunSource::FlightNow(const Calculation& calculation) const {
-  Flight flight = FlightOf(calculation, calculation.earthModel());
+  Flight flight = FlightOf(calculation, calculation.settings());
   flight.name = flight_.name;
   flight.notes = flight_.notes;
   flight.preset = flight_.preset;
-  const EarthModel earth = flight.run.earth;
-  flight.run = flight_.run;
-  flight.run.earth = earth;
   return flight;
 }
 

@@ -17,10 +17,9 @@ class RunSource {
   // preset or the file cannot be read; empty when done.
   std::string Load(const std::string& preset, const std::string& flightFile, Language language);
 
-  // The class, the inputs and the run options as a fresh calculation takes them: a preset
-  // as its click does (flat Earth), a flight as its file says. The message when the flight
-  // asks for what this version cannot run; empty when done.
-  std::string ApplyTo(Calculation& calculation, Language language) const;
+  // The class, the inputs and the run settings as a fresh calculation takes them: a preset
+  // as its click does (the default settings), a flight as its file says.
+  void ApplyTo(Calculation& calculation) const;
 
   bool isFlight() const { return isFlight_; }
   // "8:0" or the file as given, for the summary.

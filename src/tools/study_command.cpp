@@ -116,7 +116,10 @@ int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
   }
   // The study's fixed changes, made once; every case starts from these inputs.
   Calculation base;
-  if (std::string problem = source.ApplyTo(base, language); !problem.empty()) return StudyUsageError(problem);
+  source.ApplyTo(base);
+  if (std::string problem = ApplyRunSettings(r.settings, base, language); !problem.empty()) {
+    return StudyUsageError(problem);
+  }
   for (const std::string& set : r.sets) {
     if (const std::string problem = ApplySet(set, base, language); !problem.empty()) {
       return StudyUsageError(problem);
@@ -188,9 +191,9 @@ int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
   }
   options.cancel = &stop;
   const VehicleClass vehicleClass = base.vehicleClass();
-  const EarthModel earth = base.earthModel();
-  const CaseRunnerFactory factory = [vehicleClass, earth, inputs, language] {
-    return std::make_unique<PresetCaseRunner>(vehicleClass, earth, inputs, language);
+  const RunSettings settings = base.settings();
+  const CaseRunnerFactory factory = [vehicleClass, settings, inputs, language] {
+    return std::make_unique<PresetCaseRunner>(vehicleClass, settings, inputs, language);
   };
   std::string line;
   StudyResult result;

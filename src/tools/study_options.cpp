@@ -12,7 +12,8 @@ namespace {
 using namespace option_words;
 
 constexpr const char* kUsage =
-    "       zarv-run SOURCE [--set NAME=V]... --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
+    "       zarv-run SOURCE [--set NAME=V]... [--earth E] [--integrator I [--rtol R] [--atol A]]\n"
+    "                --sweep NAME=FROM:TO:N|NAME=V1,V2,...\n"
     "                [--sweep ...] [--threads N] [--shard I/N] [--out FILE.csv]\n"
     "                [--study-chart FILE.png|.svg|.pdf [--outcomes a,b]]\n"
     "       zarv-run SOURCE --monte-carlo N --vary NAME=normal:SD[%]|NAME=uniform:LO:HI\n"
@@ -75,7 +76,9 @@ std::optional<int> ParseStudyRequest(std::span<const std::string_view> args, Lan
                                      : a == "--sweep" ? &r.sweeps
                                      : a == "--vary"  ? &r.varies
                                                       : nullptr;
-    const bool known = single != nullptr || many != nullptr || In({"--merge", "--allow-partial", "--lang"}, a);
+    const bool setting = IsRunSettingOption(a);
+    const bool known = single != nullptr || many != nullptr || setting ||
+                       In({"--merge", "--allow-partial", "--lang"}, a);
     if (!known && IsRunOption(a)) return refuse(a, kDoesNotGoWith, form);
     if (!known) return StudyUsageError(std::string(kUnknownArgument.in(language)) + " '" + std::string(a) + "'");
     if (many == nullptr) {
@@ -105,6 +108,11 @@ std::optional<int> ParseStudyRequest(std::span<const std::string_view> args, Lan
     if (value.empty()) return StudyUsageError(ValueMessage(kEmptyValue, a, language));
     if (single != nullptr) *single = value;
     if (many != nullptr) many->push_back(value);
+    if (setting) {
+      if (const std::string problem = ApplyRunSetting(a, value, r.settings, language); !problem.empty()) {
+        return StudyUsageError(problem);
+      }
+    }
   }
   if (merge) {
     if (r.out.empty()) return StudyUsageError(study_words::kMergeNeedsOut.in(language));

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "texts/language.h"
+#include "tools/run_options.h"
 
 namespace zarv {
 
 // What the command line asks of a study or a merge, as given.
 struct StudyRequest {
+  RunSettingChoices settings;  // --earth, --integrator, --rtol, --atol
   std::string preset, flight;
   std::vector<std::string> sets, sweeps, varies, merge;
   std::string monteCarlo, seed, threads, shard, out, chart, outcomes;

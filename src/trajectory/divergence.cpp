@@ -66,15 +66,15 @@ double SpecificEnergy(double v, double h, bool roundEarth) {
   return v * v / 2.0 + potential;
 }
 
-bool BookStep(EnergyBook& book, double power, double dt, double v, double h, double endAltitude,
-              bool roundEarth) {
+bool BookStep(EnergyBook& book, double work, double turnover, double v, double h,
+              double endAltitude, bool roundEarth) {
   const double energy = SpecificEnergy(v, h, roundEarth);
   if (!book.open) {
     book = EnergyBook{energy, 0.0, 0.0, std::min(h, endAltitude), true};
     return true;
   }
-  book.work += power * dt;
-  book.turnover += std::abs(power * dt);
+  book.work += work;
+  book.turnover += turnover;
   book.lowest = std::min(book.lowest, h);
   const double floor = roundEarth ? std::max(book.lowest, kLowestRoundFloor) : book.lowest;
   const double made = energy - book.opening - book.work;

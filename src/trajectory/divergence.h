@@ -44,13 +44,13 @@ struct EnergyBook {
 // Kinetic plus potential energy per unit mass, the potential 0 at altitude 0.
 double SpecificEnergy(double v, double h, bool roundEarth);
 
-// After a step that took `dt` with `power` (W/kg) of the forces other than gravity at its
-// start, ending in speed v and altitude h. False when the energy made exceeds the share
-// the run allows of the energy the flight has had at hand: its energy after the first
-// step above the lowest point it reached or may reach (the end altitude), and the work
-// in magnitude.
-bool BookStep(EnergyBook& book, double power, double dt, double v, double h, double endAltitude,
-              bool roundEarth);
+// After a step over which the forces other than gravity did `work` (J/kg), `turnover` in
+// magnitude, ending in speed v and altitude h. False when the energy made exceeds the
+// share the run allows of the energy the flight has had at hand: its energy after the
+// first step above the lowest point it reached or may reach (the end altitude), and the
+// work in magnitude.
+bool BookStep(EnergyBook& book, double work, double turnover, double v, double h,
+              double endAltitude, bool roundEarth);
 
 // The inputs of a run with magnitudes no vehicle has, in declaration order.
 std::vector<std::string> InputsOutOfRange(const RunInputs& inputs, VehicleClass vehicleClass);

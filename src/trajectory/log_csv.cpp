@@ -32,6 +32,16 @@ std::vector<std::string_view> Split(std::string_view line, char separator) {
 
 }  // namespace
 
+std::string LogCsvComments(const TrajectoryLog& log) {
+  const RunSettings& settings = log.settings;
+  std::string out = "# earth model: ";
+  out += settings.earth == EarthModel::Round ? "round\n" : "flat\n";
+  if (settings.integrator != Integrator::Euler) {
+    out += "# integrator: " + DescribeIntegration(settings) + "\n";
+  }
+  return out;
+}
+
 std::string FormatLogCsv(const TrajectoryLog& log) {
   std::string out = "slot";
   for (int r = 0; r < kRecordedRows; ++r) {

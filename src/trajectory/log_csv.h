@@ -14,6 +14,10 @@ namespace zarv {
 // text that reads back to the same double, so the text pins the log bit for bit.
 std::string FormatLogCsv(const TrajectoryLog& log);
 
+// The comment lines that say how the log was made: "# earth model: flat" and, unless
+// it was Euler, "# integrator: rk4".
+std::string LogCsvComments(const TrajectoryLog& log);
+
 // Such a text read back: the column headings and, per sample line, its values (the slot
 // number first).
 struct LogCsv {

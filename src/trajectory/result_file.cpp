@@ -43,7 +43,11 @@ void AppendFixed(std::string& out, double value, int width, int decimals) {
 std::string FormatResultFile(const TrajectoryLog& log) {
   std::string out;
   out.reserve(64 * (kSampleCapacity + 3));
+  // The first line is blank for Euler, as it always was; other integrators name themselves.
   out += " ";
+  if (log.settings.integrator != Integrator::Euler) {
+    out += "integrator: " + DescribeIntegration(log.settings);
+  }
   out += kLineEnd;
   out += kHeading;
   out += kLineEnd;

@@ -10,7 +10,8 @@ namespace zarv {
 
 inline constexpr const char* kResultFileName = "Zarv_500.txt";
 
-// The whole content of the result file for a log (CRLF lines, '.' separator).
+// The whole content of the result file for a log (CRLF lines, '.' separator). Its first
+// line names the integrator unless it was Euler.
 std::string FormatResultFile(const TrajectoryLog& log);
 
 // The older name of WriteWholeFile, kept for callers not yet moved over.

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "trajectory/run_settings.h"
+
 namespace zarv {
 
 inline constexpr int kSampleCapacity = 500;  // samples per row
@@ -69,6 +71,7 @@ class TrajectoryLog {
   UnitFlags units;
   std::array<int, kCurveListSize> CurveList{};
   int CurveCount = 0;
+  RunSettings settings;  // how the run that recorded it was computed
 
  private:
   static std::size_t Index(int row, int slot) {

@@ -34,7 +34,9 @@ void TrajectoryRun::Record(const RunInputs& inputs, TrajectoryLog& log) {
   RunState& s = state_;
   const int j = sampleIndex_;
   const double m = s.shared.mass;
-  const double lift = s.liftForce;
+  // As the step applied them: over the round Earth both take g(H).
+  const double lift = s.shared.buoyancy;
+  const double weight = m * s.shared.gravity;
   log.at(row::kTime, j) = s.t;
   log.at(row::kVelocity, j) = s.V;
   log.at(row::kDynamicPressure, j) = s.q;
@@ -43,10 +45,10 @@ void TrajectoryRun::Record(const RunInputs& inputs, TrajectoryLog& log) {
   log.at(5, j) = 0.0;
   log.at(6, j) = 0.0;
   log.at(row::kRange, j) = s.X;
-  log.at(row::kLiftMinusWeight, j) = lift - m * kGravity;
+  log.at(row::kLiftMinusWeight, j) = lift - weight;
   log.at(row::kLoadFactorX, j) = s.nx;
   log.at(row::kLoadFactorY, j) = s.ny;
-  log.at(row::kLiftMinusWeightChart, j) = lift - m * kGravity;
+  log.at(row::kLiftMinusWeightChart, j) = lift - weight;
   log.at(row::kLiftForce, j) = lift;
   log.at(row::kWind, j) = inputs.Vwind;
   log.at(row::kHeatFlux, j) = s.heatFlux;
@@ -98,6 +100,7 @@ void TrajectoryRun::Finish(TrajectoryLog& log, VehicleClass cls) {
   if (u.ThrustInKilo == 1) Scale(log, row::kThrust, 1000.0);
   if (u.MassInKilo == 1) Scale(log, row::kMass, 1000.0);
 
+  log.settings = settings_;
   const CurveSelection curves = DefaultCurves(cls);
   log.CurveList = curves.list;
   log.CurveCount = curves.count;

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "flight_model/constants.h"
-#include "flight_model/drag_law.h"
-#include "flight_model/standard_atmosphere.h"
 #include "trajectory/balloon_envelope.h"
 
 namespace zarv {
@@ -80,16 +79,19 @@ std::optional<RunFailure> TrajectoryRun::Compute(RunInputs& inputs, VehicleClass
                                                  TrajectoryLog& log, const RunControl& control) {
   summary_ = RunSummary{};
   state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
-  state_.shared.roundEarth = earth_ == EarthModel::Round;
+  state_.shared.roundEarth = settings_.earth == EarthModel::Round;
+  state_.shared.fault = fault_;
 
-  // The recording pass costs little when it continues from the copies.
-  const bool fullSecondPass = cls == VehicleClass::Airship || !keepCopies_;
+  // The recording pass costs little when it continues from the copies; the adaptive
+  // method's steps are few, and it flies the flight again.
+  const bool copies = keepCopies_ && settings_.integrator != Integrator::Adaptive;
+  const bool fullSecondPass = cls == VehicleClass::Airship || !copies;
   const double firstShare = !control.recordLog ? 1.0 : fullSecondPass ? 0.5 : kFirstPassShare;
   RunPoll poll(control, 0.0, firstShare);
 
   StartPass(inputs, cls);
   long long steps = 0;
-  if (auto failure = FindEndTime(inputs, cls, control.recordLog && keepCopies_, poll, steps)) {
+  if (auto failure = FindEndTime(inputs, cls, control.recordLog && copies, poll, steps)) {
     return failure;
   }
   sampleInterval_ = state_.t / kSampleCapacity;
@@ -100,6 +102,7 @@ std::optional<RunFailure> TrajectoryRun::Compute(RunInputs& inputs, VehicleClass
     summary_.steps = steps;
     summary_.flightTime = state_.t;
     summary_.range = state_.X;
+    CountEulerEvaluations();
     poll.Finish();
     return std::nullopt;
   }
@@ -113,6 +116,7 @@ std::optional<RunFailure> TrajectoryRun::Compute(RunInputs& inputs, VehicleClass
   summary_.steps = 2 * steps;
   summary_.flightTime = state_.t;
   summary_.range = state_.X;
+  CountEulerEvaluations();
   Finish(log, cls);
   recordPoll.Finish();
   return std::nullopt;
@@ -123,11 +127,14 @@ RunFailure TrajectoryRun::Diagnose(const RunInputs& inputs, VehicleClass cls, do
   RunFailure failure{RunFailure::Kind::Diverged, {}, {time, DivergenceCause::InputsOutOfRange, {}}};
   failure.diverged.inputs = InputsOutOfRange(inputs, cls);
   if (!failure.diverged.inputs.empty()) return failure;
-  // Energy made out of nothing is the step's doing.
-  if (tripped_ == Trip::Energy) {
+  // Energy made out of nothing, a turn beyond one step: the step's doing.
+  if (tripped_ == Trip::Step) {
     failure.diverged.cause = DivergenceCause::StepTooLarge;
     return failure;
   }
+
+  // The adaptive method chose its own steps: its flight leaves the numbers at any dt0.
+  if (settings_.integrator == Integrator::Adaptive) return failure;
 
   // A tenth of the step over the same flight time: if that stays in the numbers, the
   // step was too coarse for the dynamics. Bounded like any pass.
@@ -140,7 +147,7 @@ RunFailure TrajectoryRun::Diagnose(const RunInputs& inputs, VehicleClass cls, do
   RunPoll poll(control, 0.0, 0.0);
   long long steps = 0;
   const std::optional<RunFailure> rerun = FindEndTime(fine, cls, false, poll, steps);
-  if (!rerun || (rerun->kind == RunFailure::Kind::Diverged && tripped_ == Trip::Energy)) {
+  if (!rerun || (rerun->kind == RunFailure::Kind::Diverged && tripped_ == Trip::Step)) {
     failure.diverged.cause = DivergenceCause::StepTooLarge;
   } else if (rerun->kind == RunFailure::Kind::Cancelled) {
     return *rerun;
@@ -194,6 +201,7 @@ void TrajectoryRun::StartPass(RunInputs& inputs, VehicleClass cls) {
   s.S = inputs.S0;
   s.envelopeVolume = s.initialVolume;
   s.liftRequired = s.liftForce + s.liftForce / 100.0 * inputs.Auftriebplus;
+  if (settings_.integrator != Integrator::Euler) StartIntegration(inputs, cls);
 }
 
 void TrajectoryRun::Step(const RunInputs& inputs, VehicleClass cls) {
@@ -206,44 +214,62 @@ void TrajectoryRun::Step(const RunInputs& inputs, VehicleClass cls) {
   } else {
     s.thrust = 0.0;
   }
-  StandardAtmosphere(s.H, s.temperature, s.pressure, s.speedOfSound, s.density, s.viscosity);
-  if (s.H > kSpeedOfSoundCapAltitude) s.speedOfSound = kSpeedOfSoundCap;
-  s.mach = s.V / s.speedOfSound;
-  if (inputs.AeroModel <= -0.5 || inputs.AeroModel >= 0.5) {
-    DragLaw(inputs.AeroModel, s.mach, s.workingCx);
-  }
-  if (cls == VehicleClass::Reentry) {
-    s.heatFlux = 0.0;
-    if (s.H < kHeatFluxCeiling) {
-      s.heatFlux = kHeatFluxCoefficient / std::sqrt(inputs.RSAT) *
-                   std::pow(s.density / kSeaLevelDensity, 0.5) *
-                   std::pow(s.V / kHeatFluxReferenceSpeed, kHeatFluxSpeedExponent);
-    }
-  }
+  const Air air = AirAt(s.H, s.V);
+  s.temperature = air.temperature;
+  s.pressure = air.pressure;
+  s.speedOfSound = air.speedOfSound;
+  s.density = air.density;
+  s.viscosity = air.viscosity;
+  s.mach = air.mach;
+  s.workingCx = DragCoefficient(inputs.AeroModel, s.mach, s.workingCx);
+  if (cls == VehicleClass::Reentry) s.heatFlux = HeatFlux(inputs.RSAT, s.density, s.V, s.H);
   if (IsAerostat(cls)) {
-    s.liftForce = s.liftRequired;
     if (s.H >= inputs.HFlug) s.flightAltitudeReached = 1;
-    if (s.flightAltitudeReached == 1) s.liftForce = s.weight;
-    s.gasLost = inputs.Gasverlust / kSecondsPerDay / kLitresPerCubicMetre * s.envelopeSurface * s.t;
-    if (s.flightAltitudeReached == 1) {
-      s.liftLost = s.weight * s.gasLost / s.envelopeVolume;
-      s.liftForce = s.weight - s.liftLost;
-    }
+    const AerostatBody body{s.weight, s.liftRequired, s.envelopeSurface, s.envelopeVolume,
+                            inputs.Gasverlust};
+    AerostatLift lift{s.liftForce, s.gasLost, s.liftLost};
+    LiftOfAerostat(body, s.t, s.flightAltitudeReached == 1, lift);
+    s.liftForce = lift.lift;
+    s.gasLost = lift.gasLost;
+    s.liftLost = lift.liftLost;
   }
   MotionStep(s.liftForce, s.thrust, s.S, inputs.Vwind, dt, s.density, s.workingCx,
              s.workingCy, s.t, s.H, s.X, s.V, s.theta, s.nx, s.ny, s.q, s.shared);
 }
 
-bool TrajectoryRun::CheckedStep(const RunInputs& inputs, VehicleClass cls) {
-  Step(inputs, cls);
+void TrajectoryRun::CountEulerEvaluations() {
+  // One evaluation of the equations per step.
+  if (settings_.integrator == Integrator::Euler) summary_.evaluations = summary_.stepsComputed;
+}
+
+bool TrajectoryRun::CheckedStep(const RunInputs& inputs, VehicleClass cls, bool firstPass) {
+  StepWork work;
+  switch (settings_.integrator) {
+    case Integrator::Euler:
+      Step(inputs, cls);
+      work.work = state_.shared.pathPower * inputs.dt0;
+      work.turnover = std::abs(work.work);
+      break;
+    case Integrator::Rk4:
+      if (!RungeKuttaStep(inputs, work, firstPass)) {
+        tripped_ = Trip::Step;
+        return false;
+      }
+      break;
+    case Integrator::Adaptive:
+      if (!AdaptiveStep(firstPass, work)) {
+        tripped_ = Trip::Numbers;
+        return false;
+      }
+      break;
+  }
   RunState& s = state_;
   if (!InTheNumbers(s.t, s.X, s.H, s.V, s.theta, s.heatFlux, s.nx)) {
     tripped_ = Trip::Numbers;
     return false;
   }
-  if (!BookStep(s.energy, s.shared.pathPower, inputs.dt0, s.V, s.H, s.endAltitude,
-                s.shared.roundEarth)) {
-    tripped_ = Trip::Energy;
+  if (!BookStep(s.energy, work.work, work.turnover, s.V, s.H, s.endAltitude, s.shared.roundEarth)) {
+    tripped_ = Trip::Step;
     return false;
   }
   return true;
@@ -254,30 +280,29 @@ std::optional<RunFailure> TrajectoryRun::FindEndTime(const RunInputs& inputs, Ve
                                                      long long& steps) {
   checkpointCount_ = 0;
   checkpointSpacing_ = 1;
-  double peakAltitude = state_.H;
-  double peakSpeed = state_.V;
-  double peakNx = 0.0;
-  double peakQ = 0.0;
+  peakAltitude_ = state_.H;
+  peakSpeed_ = state_.V;
+  // Euler's first step takes the forces at the start; the others have them in the state.
+  const bool euler = settings_.integrator == Integrator::Euler;
+  peakNx_ = euler ? 0.0 : std::abs(state_.nx);
+  peakQ_ = euler ? 0.0 : state_.q;
   steps = 0;
   // Copies fall on multiples of the spacing; counting to the next one spares a division
   // per step.
   long long nextCopy = 0;
   do {
     if (keepCopies && steps == nextCopy) nextCopy = KeepCopy(steps);
-    const bool flies = CheckedStep(inputs, cls);
+    const bool flies = CheckedStep(inputs, cls, true);
     ++steps;
     const RunState& s = state_;
     if (!flies) return Diverged(s.t);
-    peakAltitude = std::max(peakAltitude, s.H);
-    peakSpeed = std::max(peakSpeed, s.V);
-    peakNx = std::max(peakNx, std::abs(s.nx));
-    peakQ = std::max(peakQ, s.q);
+    NotePeaks(s.H, s.V, s.nx, s.q);
     if ((steps & kPollMask) == 0 && poll.Cancelled(s.t / inputs.Tk)) return Cancelled();
   } while (Flying(inputs));
-  summary_.peakAltitude = peakAltitude;
-  summary_.peakSpeed = peakSpeed;
-  summary_.peakLoadFactorX = peakNx;
-  summary_.peakDynamicPressure = peakQ;
+  summary_.peakAltitude = peakAltitude_;
+  summary_.peakSpeed = peakSpeed_;
+  summary_.peakLoadFactorX = peakNx_;
+  summary_.peakDynamicPressure = peakQ_;
   summary_.finalSpeed = state_.V;
   summary_.stop = state_.H > state_.endAltitude ? RunStop::EndTime : RunStop::Ground;
   summary_.stepsComputed += steps;
@@ -335,7 +360,8 @@ std::optional<RunFailure> TrajectoryRun::RecordPass(RunInputs& inputs, VehicleCl
   };
   sampleIndex_ = 1;
 
-  if (cls == VehicleClass::Airship) {
+  const bool adaptive = settings_.integrator == Integrator::Adaptive;
+  if (cls == VehicleClass::Airship && !adaptive) {
     // The airship's second pass starts from the lift its first pass left behind, so it
     // is a flight of its own.
     StartPass(inputs, cls);
@@ -353,23 +379,31 @@ std::optional<RunFailure> TrajectoryRun::RecordPass(RunInputs& inputs, VehicleCl
   }
 
   // The time of every step follows from the step count alone, added up as the motion
-  // step adds it; the full state is brought forward only to the steps recorded.
+  // step adds it; the full state is brought forward only to the steps recorded. The
+  // adaptive method flies the flight again and is sampled at the same times.
+  const double flightTime = state_.t;
   cursorStep_ = -1;
-  if (!keepCopies_) {
+  if (adaptive || !keepCopies_) {
     StartPass(inputs, cls);
     cursorStep_ = 0;
   }
   const double perStep = 1.0 / static_cast<double>(steps);
   double t = 0.0;
-  for (long long step = 1; step <= steps; ++step) {
+  for (long long step = 1;; ++step) {
     t = t + dt;
     if (takesSample(t)) {
-      if (!AdvanceTo(inputs, cls, step)) return Diverged(state_.t);
+      const bool there = adaptive ? AdvanceToTime(inputs, cls, t) : AdvanceTo(inputs, cls, step);
+      if (!there) return Diverged(state_.t);
       Record(inputs, log);
     }
-    if ((step & kPollMask) == 0 && poll.Cancelled(static_cast<double>(step) * perStep)) {
-      return Cancelled();
-    }
+    const double done = adaptive ? t / flightTime : static_cast<double>(step) * perStep;
+    if ((step & kPollMask) == 0 && poll.Cancelled(done)) return Cancelled();
+    if (adaptive ? !(t < flightTime) : step >= steps) break;
+  }
+  // The airship's flight of its own is its summary: flown to its end.
+  if (adaptive && cls == VehicleClass::Airship &&
+      !AdvanceToTime(inputs, cls, std::numeric_limits<double>::infinity())) {
+    return Diverged(state_.t);
   }
   return std::nullopt;
 }

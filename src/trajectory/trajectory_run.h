@@ -1,16 +1,20 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "flight_model/motion_step.h"
+#include "trajectory/adaptive_flight.h"
 #include "trajectory/divergence.h"
 #include "trajectory/earth_model.h"
+#include "trajectory/flight_equations.h"
 #include "trajectory/input_check.h"
 #include "trajectory/run_control.h"
 #include "trajectory/run_failure.h"
 #include "trajectory/run_inputs.h"
+#include "trajectory/run_settings.h"
 #include "trajectory/trajectory_log.h"
 #include "trajectory/vehicle_class.h"
 
@@ -39,6 +43,13 @@ struct RunState {
   int flightAltitudeReached = 0;
   MotionShared shared;
   EnergyBook energy;
+  // RK4 and the adaptive method: the model's switches; the fixed steps' grid time, added
+  // up as Euler adds up its time; RK4's derivative at the state, which starts its next step.
+  FlightMode mode;
+  double gridTime = 0.0;
+  FlightVector rates{};
+  double freeTurnRate = 0.0;  // rad/s, with the rates
+  bool ratesKnown = false;
 };
 
 // What stopped the first pass; the altitude is tested first.
@@ -57,6 +68,7 @@ struct RunSummary {
   int samplesRecorded = 0;    // samples taken by the recording pass (may exceed 500)
   long long steps = 0;        // integration steps of both passes
   long long stepsComputed = 0;  // of those, the steps actually integrated (see Run)
+  long long evaluations = 0;  // of the equations of motion, the work of the steps computed
 };
 
 // Cancellation and progress of one pass, polled every few thousand steps: the pass's
@@ -93,8 +105,12 @@ class TrajectoryRun {
   // for tests and benchmarks.
   void SetStateCopies(bool keep) { keepCopies_ = keep; }
 
-  // Both passes fly over this Earth.
-  void SetEarthModel(EarthModel earth) { earth_ = earth; }
+  // The Earth both passes fly over and the integrator.
+  void SetSettings(const RunSettings& settings) { settings_ = settings; }
+  const RunSettings& settings() const { return settings_; }
+
+  // Runs the model with a seeded fault; for the tests that show a check catches it.
+  void SetModelFault(ModelFault fault) { fault_ = fault; }
 
   const RunSummary& summary() const { return summary_; }
   const RunState& state() const { return state_; }
@@ -107,10 +123,11 @@ class TrajectoryRun {
   RunFailure Diagnose(const RunInputs& inputs, VehicleClass vehicleClass, double time,
                       const RunControl& control);
   void StartPass(RunInputs& inputs, VehicleClass vehicleClass);
-  void Step(const RunInputs& inputs, VehicleClass vehicleClass);
+  void Step(const RunInputs& inputs, VehicleClass vehicleClass);  // Euler
+  void CountEulerEvaluations();
   // A step and the checks of its state: false, the reason in tripped_, when the state
-  // left the numbers or made energy.
-  bool CheckedStep(const RunInputs& inputs, VehicleClass vehicleClass);
+  // left the numbers or the step was too large.
+  bool CheckedStep(const RunInputs& inputs, VehicleClass vehicleClass, bool firstPass = false);
   bool Flying(const RunInputs& inputs) const;  // the stop test, negated
   std::optional<RunFailure> FindEndTime(const RunInputs& inputs, VehicleClass vehicleClass,
                                         bool keepCopies, RunPoll& poll, long long& steps);
@@ -123,6 +140,25 @@ class TrajectoryRun {
   bool AdvanceTo(const RunInputs& inputs, VehicleClass vehicleClass, long long step);
   void Record(const RunInputs& inputs, TrajectoryLog& log);
   void Finish(TrajectoryLog& log, VehicleClass vehicleClass);
+
+  // RK4 and the adaptive method (trajectory_integrators.cpp). A step reports the work of
+  // the forces but gravity over it, for the energy book.
+  struct StepWork {
+    double work = 0.0, turnover = 0.0;  // J/kg
+  };
+  void StartIntegration(const RunInputs& inputs, VehicleClass vehicleClass);
+  // One step of the grid; false when far too large for the dynamics.
+  bool RungeKuttaStep(const RunInputs& inputs, StepWork& work, bool firstPass);
+  bool AdaptiveStep(bool firstPass, StepWork& work);  // false: the method gave up
+  // Brings the state to time t of the adaptive method's flight, integrating on as far as
+  // needed; the end state past the flight's end. False when the state left the numbers.
+  bool AdvanceToTime(const RunInputs& inputs, VehicleClass vehicleClass, double t);
+  void TakeState(double t, const FlightVector& y, const FlightMode& mode,
+                 const FlightOutputs& outputs);
+  // The first pass's peaks at the ends of the steps, and between the ends of the adaptive
+  // method's last step.
+  void NotePeaks(double h, double v, double nx, double q);
+  void RefinePeaks(const RunState& before);
 
   RunState state_;
   RunSummary summary_;
@@ -137,9 +173,16 @@ class TrajectoryRun {
   long long checkpointSpacing_ = 1;
   long long cursorStep_ = 0;  // steps taken by state_ in the recording pass
   bool keepCopies_ = true;
-  EarthModel earth_ = EarthModel::Flat;
-  // The check the last diverged step failed.
-  enum class Trip { Numbers, Energy } tripped_ = Trip::Numbers;
+  RunSettings settings_;
+  ModelFault fault_ = ModelFault::None;
+  FlightModel model_;  // the constants of the pass, for RK4 and the adaptive method
+  std::unique_ptr<AdaptiveFlight> adaptive_;
+  bool landed_ = false;  // the adaptive method's flight has ended
+  // Peaks of the first pass over the whole flight, at the steps' ends.
+  double peakAltitude_ = 0.0, peakSpeed_ = 0.0, peakNx_ = 0.0, peakQ_ = 0.0;
+  // The check the last diverged step failed: the state left the numbers, or the step was
+  // too large for the dynamics by its own measure (energy made, a turn it cannot follow).
+  enum class Trip { Numbers, Step } tripped_ = Trip::Numbers;
 };
 
 // The curve list a run leaves for its first chart.

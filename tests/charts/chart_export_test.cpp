@@ -49,7 +49,7 @@ TEST(ChartExport, PngIsThePictureOnScreen) {
 
 TEST(ChartExport, SvgHoldsTheCurvesAsPaths) {
   auto log = Log();
-  const std::vector<KeptRun> kept{KeepRun(*Log(), "kept", VehicleClass::Projectile, {})};
+  const std::vector<KeptRun> kept{KeepRun(*Log(), "kept", VehicleClass::Projectile)};
   ChartView view = PlainView(*log, {0, 3, 4}, 4, kSampleCapacity, {});
   view.kept = kept;
   const QByteArray bytes = RenderChartFile(view, ChartFileFormat::kSvg);

@@ -40,7 +40,7 @@ Runs Fly(const Flight& flight) {
   EXPECT_FALSE(runs.current->Run().has_value());
   EXPECT_FALSE(coarse.Run().has_value());
   runs.kept.push_back(KeepRun(*coarse.log, "kept at twice the step, a name long enough to be shortened somewhere",
-                              VehicleClass{flight.vehicleClass}, {}));
+                              VehicleClass{flight.vehicleClass}));
   return runs;
 }
 

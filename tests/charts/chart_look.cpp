@@ -69,8 +69,8 @@ int main(int argc, char** argv) {
   // Three V-2 runs, the finest step current.
   auto v2 = RunPreset(vc::Rocket, 0, 0.001);
   const std::vector<KeptRun> kept{
-      KeepRun(*RunPreset(vc::Rocket, 0, 0.01), "Launcher V-2, dt0 = 0.01", VehicleClass::Rocket, {}),
-      KeepRun(*RunPreset(vc::Rocket, 0, 0.005), "Launcher V-2, dt0 = 0.005", VehicleClass::Rocket, {})};
+      KeepRun(*RunPreset(vc::Rocket, 0, 0.01), "Launcher V-2, dt0 = 0.01", VehicleClass::Rocket),
+      KeepRun(*RunPreset(vc::Rocket, 0, 0.005), "Launcher V-2, dt0 = 0.005", VehicleClass::Rocket)};
   for (const char* button : {"Button10", "ButtonP"}) {
     ChartView view = CatalogueView(*v2, button, 3, vc::Rocket);
     view.label = "Launcher V-2, dt0 = 0.001";
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   std::vector<KeptRun> six;
   for (double dt0 : {0.02, 0.015, 0.008, 0.005, 0.003, 0.002}) {
     six.push_back(KeepRun(*RunPreset(vc::Rocket, 0, dt0), "Launcher V-2, dt0 = " + FormatGeneral(dt0),
-                          VehicleClass::Rocket, {}));
+                          VehicleClass::Rocket));
   }
   auto v2Again = RunPreset(vc::Rocket, 0);
   ChartView crowded = CatalogueView(*v2Again, "ButtonP", 2, vc::Rocket);

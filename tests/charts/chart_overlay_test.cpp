@@ -36,8 +36,8 @@ std::vector<QRgb> CurvePens(const RecordingCanvas& canvas) {
 
 TEST(KeptRuns, EachRunKeepsItsColourOnEveryChartAndTheCurrentRunIsDrawnLast) {
   auto current = CountingLog([](int, int j) { return j; });
-  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 2.0 * j; })), "a", VehicleClass{5}, {}, {}},
-                                  {Shared(CountingLog([](int, int j) { return 3.0 * j; })), "b", VehicleClass{5}, {}, {}}};
+  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 2.0 * j; })), "a", VehicleClass{5}, {}},
+                                  {Shared(CountingLog([](int, int j) { return 3.0 * j; })), "b", VehicleClass{5}, {}}};
   EXPECT_NE(KeptRunColour(0), KeptRunColour(1));
   for (const auto& list : {std::array<int, kCurveListSize>{0, 3, 1}, {7, 9, 2}}) {
     RecordingCanvas canvas;
@@ -79,7 +79,7 @@ TEST(KeptRuns, ScalesCoverEveryRunInTheCurrentUnits) {
     current->units = c.currentUnits;
     auto keptLog = CountingLog([&](int, int j) { return c.keptMax * (j - 1) / 499.0; });
     keptLog->units = c.keptUnits;
-    const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{8}, {}, {}}};
+    const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{8}, {}}};
     const ChartScales s = ComputeChartScales(View(*current, {0, c.row}, 3, kept));
     ASSERT_EQ(s.curves.size(), 1u) << c.what;
     EXPECT_NEAR(s.curves[0].ymax, c.expectedMax, 1e-9 * c.expectedMax) << c.what;
@@ -92,7 +92,7 @@ TEST(KeptRuns, TimeAbscissaAndSignFollowTheKeptRunsToo) {
   keptLog->units.TimeUnit = 2;  // 0..499 min
   for (int j = 1; j <= kSampleCapacity; ++j) keptLog->at(row::kTime, j) = (j - 1) / 60.0;
   keptLog->at(row::kTime, 500) = 20.0;  // 20 min = 1200 s
-  const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{1}, {}, {}}};
+  const std::vector<KeptRun> kept{{Shared(std::move(keptLog)), "kept", VehicleClass{1}, {}}};
   const ChartScales s = ComputeChartScales(View(*current, {0, 3, 4}, 4, kept));
   EXPECT_DOUBLE_EQ(s.to, 1200.0) << "the kept run in minutes flew longest";
   EXPECT_TRUE(s.layout.isSigned) << "only the kept run's path angle goes below 0";
@@ -103,7 +103,7 @@ TEST(KeptRuns, TimeAbscissaAndSignFollowTheKeptRunsToo) {
 
 TEST(KeptRuns, ARunOfAnotherClassIsDrawnWhereItHasTheRow) {
   auto current = CountingLog([](int, int j) { return j; });
-  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 1e6 * j; })), "V-2", VehicleClass{8}, {}, {}}};
+  const std::vector<KeptRun> kept{{Shared(CountingLog([](int, int j) { return 1e6 * j; })), "V-2", VehicleClass{8}, {}}};
   RecordingCanvas heat;
   PaintChart(heat, View(*current, {0, 3, 14}, 4, kept));  // re-entry heat flux, rocket kept
   EXPECT_EQ(heat.All(Kind::kPolyline).size(), 3u) << "altitude twice, heat flux once";
@@ -115,8 +115,8 @@ TEST(KeptRuns, ARunOfAnotherClassIsDrawnWhereItHasTheRow) {
 TEST(KeptRuns, LegendNamesTheRunsCurrentFirst) {
   auto current = CountingLog([](int, int j) { return j; });
   const std::vector<KeptRun> kept{
-      KeepRun(*CountingLog([](int, int j) { return j; }), "Launcher V-2, dt0 = 0.005", VehicleClass{8}, {}),
-      KeepRun(*CountingLog([](int, int j) { return j; }), "Launcher V-2, dt0 = 0.001", VehicleClass{8}, {})};
+      KeepRun(*CountingLog([](int, int j) { return j; }), "Launcher V-2, dt0 = 0.005", VehicleClass{8}),
+      KeepRun(*CountingLog([](int, int j) { return j; }), "Launcher V-2, dt0 = 0.001", VehicleClass{8})};
   ChartView view = View(*current, {0, 3}, 3, kept);
   view.settings.windowLanguage = Language::English;
   RecordingCanvas unnamed;
@@ -164,7 +164,7 @@ TEST(KeptRuns, NoTwoLegendEntriesReadTheSame) {
   for (const Case& c : cases) {
     auto log = CountingLog([](int, int j) { return j; });
     std::vector<KeptRun> kept;
-    for (const std::string& label : c.kept) kept.push_back(KeepRun(*log, UniqueKeptLabel(label, kept), VehicleClass{8}, {}));
+    for (const std::string& label : c.kept) kept.push_back(KeepRun(*log, UniqueKeptLabel(label, kept), VehicleClass{8}));
     ChartView view = View(*log, {0, 3}, 3, kept);
     view.label = c.current;
     view.settings.windowLanguage = Language::English;
@@ -197,7 +197,7 @@ TEST(KeptRuns, WithoutKeptRunsThePictureIsThePlainChart) {
 
   // More than six kept runs: the first six are drawn.
   std::vector<KeptRun> many;
-  for (int i = 0; i < kMaxKeptRuns + 2; ++i) many.push_back(KeepRun(*current, "k", VehicleClass::Projectile, {}));
+  for (int i = 0; i < kMaxKeptRuns + 2; ++i) many.push_back(KeepRun(*current, "k", VehicleClass::Projectile));
   RecordingCanvas canvas;
   PaintChart(canvas, View(*current, {0, 3}, 3, many));
   EXPECT_EQ(canvas.All(Kind::kPolyline).size(), static_cast<std::size_t>(kMaxKeptRuns + 1));

@@ -65,7 +65,7 @@ TEST(Readout, CaptionsUnitsAndKeptRunsInCurrentUnits) {
   auto metres = std::make_unique<TrajectoryLog>(log);
   metres->units.AltitudeInKm = 0;
   for (int j = 1; j <= kSampleCapacity; ++j) metres->at(row::kAltitude, j) *= 2000.0;  // twice, in m
-  const std::vector<KeptRun> kept{{std::shared_ptr<const TrajectoryLog>(std::move(metres)), "twice", VehicleClass::Rocket, {}, {}}};
+  const std::vector<KeptRun> kept{{std::shared_ptr<const TrajectoryLog>(std::move(metres)), "twice", VehicleClass::Rocket, {}}};
   ChartView view = V2View();
   view.kept = kept;
   ASSERT_EQ(log.units.AltitudeInKm, 1);
@@ -124,8 +124,8 @@ TEST(Readout, LeavesTheLegendOfTheRunsReadable) {
   // Falling from the top left corner: the legend goes top right, where the readout begins.
   auto falling = testing::CountingLog([](int, int j) { return 500.0 - j; });
   ChartView view = PlainView(*falling, {0, 3, 1}, 4, kSampleCapacity, {});
-  const std::vector<KeptRun> kept{KeepRun(*falling, "kept", VehicleClass::Projectile, {}),
-                                  KeepRun(*falling, "kept again", VehicleClass::Projectile, {})};
+  const std::vector<KeptRun> kept{KeepRun(*falling, "kept", VehicleClass::Projectile),
+                                  KeepRun(*falling, "kept again", VehicleClass::Projectile)};
   view.kept = kept;
   QImage chart;
   DrawChart(view, chart);

@@ -43,20 +43,25 @@ TEST(RunDataCharts, ASavedRunReadBackDrawsEveryChartAsTheKeptRunDid) {
   for (const int vehicleClass : classes) {
     const auto run = RunPreset(vehicleClass, 0);
     ASSERT_NE(run, nullptr) << "class " << vehicleClass;
-    const RunChoices choices{vehicleClass == vc::Rocket ? EarthModel::Round : EarthModel::Flat};
+    TrajectoryLog written = run->log();
+    if (vehicleClass == vc::Rocket) {
+      written.settings.earth = EarthModel::Round;
+      written.settings.integrator = Integrator::Adaptive;
+    }
     const std::string label = "run of class " + std::to_string(vehicleClass);
-    const RunData data = ReadRunData(FormatRunCsv(run->log(), choices, label));
+    const RunData data = ReadRunData(FormatRunCsv(written, label));
     const auto* read = std::get_if<RunFromFile>(&data);
     ASSERT_NE(read, nullptr) << "class " << vehicleClass;
     EXPECT_EQ(std::memcmp(read->log->data(), run->log().data(), sizeof(double) * kLogElements), 0)
         << "class " << vehicleClass << ": every sample bit for bit";
     EXPECT_EQ(std::memcmp(&read->log->units, &run->log().units, sizeof(UnitFlags)), 0)
         << "class " << vehicleClass;
-    EXPECT_EQ(read->choices.earth, choices.earth);
+    EXPECT_EQ(read->log->settings.earth, written.settings.earth) << "class " << vehicleClass;
+    EXPECT_EQ(read->log->settings.integrator, written.settings.integrator) << "class " << vehicleClass;
 
-    const std::vector<KeptRun> kept{KeepRun(run->log(), label, run->vehicleClass(), choices)};
+    const std::vector<KeptRun> kept{KeepRun(written, label, run->vehicleClass())};
     const std::vector<KeptRun> readBack{
-        {read->log, read->label, VehicleClass::None, read->choices, read->rows}};
+        {read->log, read->label, VehicleClass::None, read->rows}};
     for (const ChartEntry& chart : ChartCatalogue()) {
       ChartView view =
           PlainView(current->log(), chart.curveList, chart.curveCount, kSampleCapacity, settings);

@@ -108,9 +108,9 @@ TEST(MotionStep, BuoyancyLiftsAnAerostatAndLoadFactorsOpposeTheForces) {
 }
 
 // The round Earth against single steps worked by hand from the equations: gravity
-// 9.8 (R/(R+H))^2 for the weight, V cos(theta)/(R+H) added to the turn rate with the new
-// V, and the horizontal advance shrunk to the ground by R/(R+H); H is the altitude at the
-// start of the step throughout.
+// 9.8 (R/(R+H))^2 for the weight and the buoyancy alike, V cos(theta)/(R+H) added to the
+// turn rate with the new V, and the horizontal advance shrunk to the ground by R/(R+H); H
+// is the altitude at the start of the step throughout.
 TEST(MotionStep, RoundEarthStepMatchesTheHandWorkedStep) {
   struct Case {
     const char* what;
@@ -143,11 +143,12 @@ TEST(MotionStep, RoundEarthStepMatchesTheHandWorkedStep) {
     const double m = 10.0, dt = 0.01, rho = 1e-3, S = 1.0, w = c.wind;
     const double g = 9.8 * (R / (R + c.h)) * (R / (R + c.h));
     const double sn = std::sin(c.theta), cs = std::cos(c.theta);
-    const double dVdt = (c.lift * sn + c.thrust - c.cx * rho * c.v * c.v / 2 * S +
+    const double lift = c.lift * g / 9.8;
+    const double dVdt = (lift * sn + c.thrust - c.cx * rho * c.v * c.v / 2 * S +
                          c.cx * rho * w * w / 2 * S * cs - m * g * sn) / m;
     const double v1 = c.v + dVdt * dt;
     const double advance = c.latch == 1 ? c.v * cs * dt : (c.v + w * cs) * cs * dt;
-    const double turn = (c.cy * rho * v1 * v1 * S / 2 + c.lift * cs - m * g * cs -
+    const double turn = (c.cy * rho * v1 * v1 * S / 2 + lift * cs - m * g * cs -
                          c.cx * rho * w * w / 2 * S * sn) / m / v1 + v1 * cs / (R + c.h);
     EXPECT_NEAR(s.v, v1, 1e-9 * c.v) << c.what;
     EXPECT_NEAR(s.x, advance * R / (R + c.h), 1e-12 * (1 + std::abs(advance))) << c.what;

@@ -245,7 +245,7 @@ TEST_F(ResultsTest, SaveDataWritesTheWholeSetEachFileNamingItsRun) {
                          {"flight_kept1.csv", *Results().keptRuns()[0].log, "Launcher V-2, dt0 = 0.03"},
                          {"flight_kept2.csv", *Results().keptRuns()[1].log, "Launcher V-2, dt0 = 0.02"}};
   for (const Saved& file : saved) {
-    EXPECT_EQ(FileText(QString::fromLatin1(file.file)), FormatRunCsv(file.log, {}, file.label)) << file.file;
+    EXPECT_EQ(FileText(QString::fromLatin1(file.file)), FormatRunCsv(file.log, file.label)) << file.file;
   }
   EXPECT_FALSE(std::filesystem::exists("flight_kept3.csv"));
   const std::string current = FileText(QStringLiteral("flight.csv"));

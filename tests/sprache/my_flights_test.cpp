@@ -32,7 +32,7 @@ class MyFlightsTest : public ::testing::Test {
     ApplyPreset(record, vehicleClass, item);
     Calculation calculation;
     calculation.Load(record);
-    Flight flight = FlightOf(calculation, EarthModel::Flat);
+    Flight flight = FlightOf(calculation, RunSettings{});
     flight.name = "mine";
     flight.inputs.MassaStart = startMass;
     const QString path = FlightFolder() + QLatin1Char('/') + QString::fromLatin1(file);

@@ -44,7 +44,7 @@ void SaveFlight(int vehicleClass, int item, const char* file, const char* name, 
   zarv::ApplyPreset(record, vehicleClass, item);
   zarv::Calculation calculation;
   calculation.Load(record);
-  zarv::Flight flight = zarv::FlightOf(calculation, zarv::EarthModel::Flat);
+  zarv::Flight flight = zarv::FlightOf(calculation, zarv::RunSettings{});
   flight.name = name;
   flight.notes = notes;
   flight.inputs.MassaStart = startMass;

@@ -68,8 +68,11 @@ TEST_F(FlightFiles, GoWhereverAPresetGoes) {
       {"--flight mine.zarv --save-flight x.zarv --chart default --png c.png", 2, "does not go with --save-flight"},
       {"--flight mine.zarv --set dt0=0 --save-flight x.zarv", 2, "Invalid input dt0 (step of integration, s)"},
       {"--flight missing.zarv --lang de", 2, "missing.zarv: die Flugdatei ist nicht lesbar"},
-      {"--flight rk4.zarv --sweep Schub=1,2", 2, "rk4.zarv, run.integrator: the integrator \"rk4\" is not available"},
-      {"--preset 8:0 --compare rk4.zarv --chart default --png c.png", 2, "the integrator \"rk4\" is not available"},
+      // The file's integrator runs unless the command line says otherwise.
+      {"--flight rk4.zarv --set dt0=0.05", 0, "integrator  rk4\n"},
+      {"--flight rk4.zarv --set dt0=0.05 --integrator adaptive --rtol 1e-8", 0, "integrator  adaptive, rtol 1e-08"},
+      {"--flight rk4.zarv --rtol 1e-8", 2, "--rtol needs --integrator adaptive"},
+      {"--flight rk4.zarv --set dt0=0.05 --sweep Schub=300000,310000", 0, "cases  2: ground 2"},
   };
   for (const Case& c : cases) {
     const zarv::testing::ToolOutcome o = Tool(dir_, c.args);

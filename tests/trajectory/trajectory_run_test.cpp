@@ -241,6 +241,7 @@ TEST(TrajectoryRun, SecondPassFromStateCopiesEqualsAPlainSecondPass) {
     int vehicleClass, item;
     double dt0, Tk, Hk;  // 0: the preset's own
     const char* why;
+    Integrator integrator = Integrator::Euler;
   };
   std::vector<Case> cases;
   for (const PresetList& list : PresetLists()) {
@@ -264,12 +265,18 @@ TEST(TrajectoryRun, SecondPassFromStateCopiesEqualsAPlainSecondPass) {
       {1, 0, 0.01, 81.915, -1e9, "8192 steps"},
       {1, 0, 0.01, 81.925, -1e9, "8193 steps"},
       {1, 0, 0.01, 200.005, -1e9, "20001 steps"},
+      // RK4 continues from copies that hold its switches and its derivative.
+      {8, 0, 0, 0, 0, "V-2, RK4 across the burn-out", Integrator::Rk4},
+      {3, 0, 0, 0, 0, "balloon, RK4 across the clamps and the flight altitude", Integrator::Rk4},
+      {8, 2, 0.5, 0, 0, "rocket plane, RK4 with fewer steps than samples", Integrator::Rk4},
+      {1, 0, 0.01, 81.925, -1e9, "8193 steps of RK4", Integrator::Rk4},
   };
   cases.insert(cases.end(), std::begin(others), std::end(others));
 
   for (const Case& c : cases) {
     PresetRun copies(c.vehicleClass, c.item), plain(c.vehicleClass, c.item);
     for (PresetRun* r : {&copies, &plain}) {
+      r->calculation.setIntegrator(c.integrator);
       if (c.dt0 != 0) r->inputs.dt0 = c.dt0;
       if (c.Tk != 0) r->inputs.Tk = c.Tk;
       if (c.Hk != 0) r->inputs.Hk = c.Hk;
