@@ -42,6 +42,14 @@ struct StepCheckJob {
   std::variant<StepCheck, RunFailure> result = RunFailure{};
 };
 
+// The companion runs of the drawn run, on a calculation of their own.
+struct RunAssessment {
+  Calculation calculation;
+  RunOutcomes outcomes;
+  std::atomic<bool> cancel{false};  // another run is drawn, or the window is left
+  std::optional<RunFindings> findings;
+};
+
 bool TrustCommands::Flight::operator==(const Flight& other) const {
   if (vehicleClass != other.vehicleClass || earth != other.earth ||
       integrator != other.integrator) {
@@ -79,8 +87,9 @@ TrustCommands::TrustCommands(TForm2& window, Calculation& calculation, MessageSi
 }
 
 TrustCommands::~TrustCommands() {
-  // The worker is joined after this; a cancelled check ends within a few thousand steps.
+  // The workers are joined after this; a cancelled run ends within a few thousand steps.
   CancelCheck();
+  CancelAssessment();
 }
 
 void TrustCommands::CancelCheck() {
@@ -94,7 +103,8 @@ void TrustCommands::AddCommands() {
   menu.AddSeparator();
   menu.Add(trust_text::kCheckStep, [this] { CheckTheStep(); },
            [this] { return !window_.running() && !checking(); });
-  menu.Add(trust_text::kValidation, [this] { ShowValidationReport(); });
+  menu.Add(trust_text::kValidation, [this] { ShowValidationReport(); },
+           [this] { return !checking(); });
   menu.AddToggle(trust_text::kRoundEarth,
                  [this] { setEarthModel(earthModel() == EarthModel::Round ? EarthModel::Flat : EarthModel::Round); },
                  [this] { return earthModel() == EarthModel::Round; });
@@ -140,10 +150,7 @@ void TrustCommands::CheckTheStep() {
   job->calculation.setEarthModel(flight.earth);
   job->calculation.setIntegrator(flight.integrator);
 
-  busy_->findChild<QLabel*>(QStringLiteral("CheckLabel"))
-      ->setText(Text(trust_text::kCheckingStep, window_.WindowLanguage));
-  busy_->raise();
-  busy_->show();
+  ShowBusy(trust_text::kCheckingStep);
   job_ = job;
   task_.Start(
       [job, hook = checkHook_] {
@@ -172,8 +179,24 @@ void TrustCommands::CheckEnded(const Flight& flight,
   Report(trust_text::kCheckStep, FormatStepCheck(check, language));
 }
 
+void TrustCommands::ShowBusy(const LanguageText& what) {
+  auto* label = busy_->findChild<QLabel*>(QStringLiteral("CheckLabel"));
+  label->setText(Text(what, window_.WindowLanguage));
+  busy_->raise();
+  busy_->show();
+}
+
 void TrustCommands::ShowValidationReport() {
-  Report(trust_text::kValidation, FormatValidationReport(RunValidation(), window_.WindowLanguage));
+  // A quarter of a second of runs: on the worker, as a check is.
+  if (checking()) return;
+  ShowBusy(trust_text::kValidating);
+  auto rows = std::make_shared<std::vector<ValidationRow>>();
+  task_.Start([rows] { *rows = RunValidation(); },
+              [this, rows] {
+                busy_->hide();
+                const Language language = window_.WindowLanguage;
+                Report(trust_text::kValidation, FormatValidationReport(*rows, language));
+              });
 }
 
 void TrustCommands::Report(const LanguageText& title, const std::string& text) {
@@ -187,13 +210,45 @@ void TrustCommands::ShowInView(QWidget* parent, const QString& title, const QStr
 
 void TrustCommands::RunDrawn(const RunInputs& inputs) {
   drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel(), calc_.integrator()},
-                    OutcomesOf(calc_)};
+                    OutcomesOf(calc_),
+                    std::nullopt};
+  Assess();
   UpdateWarnings();
+}
+
+void TrustCommands::CancelAssessment() {
+  if (!assessment_) return;
+  assessment_->cancel = true;
+  assessTask_.Abandon();
+  assessment_.reset();
+}
+
+void TrustCommands::Assess() {
+  CancelAssessment();
+  // A cancelled assessment stops at its next poll, a few thousand steps away.
+  assessTask_.Wait();
+  auto job = std::make_shared<RunAssessment>();
+  job->calculation.inputs() = drawn_->inputs;
+  job->calculation.setVehicleClass(drawn_->vehicleClass);
+  job->calculation.setSettings(calc_.settings());
+  job->outcomes = drawn_->outcomes;
+  assessment_ = job;
+  assessTask_.Start(
+      [job] {
+        job->findings = InvestigateRun(job->calculation, job->outcomes, true, &job->cancel);
+      },
+      [this, job] {
+        if (job != assessment_) return;
+        assessment_.reset();
+        if (drawn_) drawn_->findings = job->findings;
+        UpdateWarnings();
+      });
 }
 
 void TrustCommands::WindowLeft() {
   CancelCheck();
   task_.Abandon();
+  CancelAssessment();
   busy_->hide();
   if (view_) view_->close();
   drawn_.reset();
@@ -202,10 +257,11 @@ void TrustCommands::WindowLeft() {
 
 void TrustCommands::UpdateWarnings() {
   warnings_.clear();
-  if (drawn_) {
+  if (drawn_ && drawn_->findings) {
+    RunFindings findings = *drawn_->findings;
     const bool checked = lastCheck_ && static_cast<const Flight&>(*lastCheck_) == *drawn_;
-    warnings_ = ModelWarnings(drawn_->outcomes, drawn_->inputs, drawn_->earth,
-                              checked ? &lastCheck_->check : nullptr);
+    findings.lastCheck = checked ? &lastCheck_->check : nullptr;
+    warnings_ = ModelWarnings(findings);
   }
   window_.results().ApplyLanguage();
 }

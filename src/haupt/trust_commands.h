@@ -29,6 +29,7 @@ namespace zarv {
 class Calculation;
 class MessageSink;
 class ReportView;
+struct RunAssessment;
 struct StepCheckJob;
 class TForm2;
 
@@ -60,23 +61,27 @@ class TrustCommands : public QObject {
   const RunSettings& runSettings() const { return settings_; }
   void setRunSettings(const RunSettings& settings);
 
-  // The shown fields, checked at dt0 and dt0 / 2 on a worker thread; the window's run,
-  // log and result file stay as they are.
+  // The shown fields, checked at dt0, dt0 / 2 and dt0 / 4 (the adaptive method: its
+  // tolerance) on a worker thread; the window's run, log and result file stay as they are.
   void CheckTheStep();
   bool checking() const { return task_.running(); }
-  // Blocks until a step check on the worker has ended and been shown.
+  // Blocks until a step check or the validation on the worker has ended and been shown.
   void WaitForCheck() { task_.Wait(); }
   // Called on the worker before each check with the check's cancel flag, which is notified
   // when raised: tests hold the worker here, so a check lasts as long as they need.
   using CheckHook = std::function<void(const std::atomic<bool>& cancel)>;
   void setCheckHook(CheckHook hook) { checkHook_ = std::move(hook); }
+  // The validation cases, run on the worker as a check is; their report when they end.
   void ShowValidationReport();
 
-  // A run has ended and is about to be drawn; `inputs` are those it started with.
+  // A run has ended and is about to be drawn; `inputs` are those it started with. Its
+  // warnings follow from runs on a worker: the round Earth, the step at 2 dt0.
   void RunDrawn(const RunInputs& inputs);
   // The drawn run flew over the round Earth.
   bool drawnRunRound() const { return drawn_ && drawn_->earth == EarthModel::Round; }
   const std::vector<ModelWarning>& warnings() const { return warnings_; }
+  // The drawn run's warnings are still being found.
+  bool assessing() const { return assessTask_.running(); }
   // MAIN: the chart is blank, so no warnings; a check still on is not shown.
   void WindowLeft();
 
@@ -96,6 +101,7 @@ class TrustCommands : public QObject {
   };
   struct DrawnRun : Flight {
     RunOutcomes outcomes;
+    std::optional<RunFindings> findings;  // when the assessment has ended
   };
   struct CheckedFlight : Flight {
     StepCheck check;
@@ -107,7 +113,10 @@ class TrustCommands : public QObject {
   // Called whenever the Extras caption has been set in the window language.
   void MarkExtras();
   void ShowInView(QWidget* parent, const QString& title, const QString& text);
+  void ShowBusy(const LanguageText& what);
   void CancelCheck();
+  void Assess();
+  void CancelAssessment();
   void Report(const LanguageText& title, const std::string& text);
 
   TForm2& window_;
@@ -122,6 +131,8 @@ class TrustCommands : public QObject {
   std::vector<ModelWarning> warnings_;
   BackgroundTask task_;
   std::shared_ptr<StepCheckJob> job_;  // the last check started, to cancel it
+  BackgroundTask assessTask_;
+  std::shared_ptr<RunAssessment> assessment_;  // the drawn run's, to cancel it
   QFrame* busy_;
   ReportView* view_ = nullptr;  // made on first use, a child of the window
 };

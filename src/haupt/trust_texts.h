@@ -17,6 +17,8 @@ inline constexpr LanguageText kValidation{"Отчёт о валидации", "V
                                           "Validation report"};
 inline constexpr LanguageText kCheckingStep{"Проверка шага…", "Schrittprüfung läuft…",
                                             "Checking the step…"};
+inline constexpr LanguageText kValidating{"Проверка по точным решениям…", "Validierung läuft…",
+                                          "Running the validation cases…"};
 inline constexpr LanguageText kClose{"Закрыть", "Schließen", "Close"};
 // Follows the Extras caption while the shown run has model warnings.
 inline constexpr const char* kWarningMark = " ⚠";

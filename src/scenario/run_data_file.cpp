@@ -20,17 +20,6 @@ constexpr std::string_view kRunComment = "# run:";
 constexpr std::string_view kEarthComment = "# earth model:";
 constexpr std::string_view kIntegratorComment = "# integrator:";
 
-RunDataProblem At(Kind kind, int line, int column, std::string_view heading = {},
-                  std::string_view text = {}) {
-  RunDataProblem problem;
-  problem.kind = kind;
-  problem.line = line;
-  problem.column = column;
-  problem.heading = std::string(heading);
-  problem.text = std::string(text);
-  return problem;
-}
-
 std::string_view AfterPrefix(std::string_view line, std::string_view prefix) {
   line.remove_prefix(prefix.size());
   while (line.starts_with(' ')) line.remove_prefix(1);
@@ -98,18 +87,18 @@ RunData ReadRunTable(const std::vector<TextLine>& lines, std::size_t headingInde
     int r = 0;
     std::string_view unit;
     if (!ReadRowHeading(headings[i], r, unit) || r < 0 || r >= kRecordedRows) continue;
-    if (unit.empty()) return At(Kind::kNoUnit, heading.number, column, headings[i]);
+    if (unit.empty()) return ProblemAt(Kind::kNoUnit, heading.number, column, headings[i]);
     if (!SetLogRowUnit(r, unit, log->units)) {
-      RunDataProblem problem = At(Kind::kUnknownUnit, heading.number, column, headings[i], unit);
+      RunDataProblem problem = ProblemAt(Kind::kUnknownUnit, heading.number, column, headings[i], unit);
       problem.known = LogRowUnitChoices(r);
       return problem;
     }
     if (run.rows[static_cast<std::size_t>(r)])
-      return At(Kind::kSameQuantityTwice, heading.number, column, headings[i]);
+      return ProblemAt(Kind::kSameQuantityTwice, heading.number, column, headings[i]);
     run.rows.set(static_cast<std::size_t>(r));
     rowOf[i] = r;
   }
-  if (!run.rows[row::kTime]) return At(Kind::kNoTimeColumn, heading.number, 0);
+  if (!run.rows[row::kTime]) return ProblemAt(Kind::kNoTimeColumn, heading.number, 0);
 
   int slot = 0;
   for (std::size_t k = headingIndex + 1; k < lines.size(); ++k) {
@@ -117,29 +106,29 @@ RunData ReadRunTable(const std::vector<TextLine>& lines, std::size_t headingInde
     if (IsCommentOrBlank(line.text)) continue;
     const std::vector<std::string_view> fields = SplitFields(line.text, separator);
     if (fields.size() != headings.size()) {
-      RunDataProblem problem = At(Kind::kFieldCount, line.number, 0);
+      RunDataProblem problem = ProblemAt(Kind::kFieldCount, line.number, 0);
       problem.expected = static_cast<long long>(headings.size());
       problem.found = static_cast<long long>(fields.size());
       return problem;
     }
     if (++slot > kSampleCapacity) {
-      RunDataProblem problem = At(Kind::kTooManySamples, line.number, 0);
+      RunDataProblem problem = ProblemAt(Kind::kTooManySamples, line.number, 0);
       problem.expected = kSampleCapacity;
       return problem;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
       double value = 0.0;
       if (!ReadTableNumber(fields[i], separator, value)) {
-        return At(Kind::kNotANumber, line.number, static_cast<int>(i) + 1, headings[i], fields[i]);
+        return ProblemAt(Kind::kNotANumber, line.number, static_cast<int>(i) + 1, headings[i], fields[i]);
       }
       if (rowOf[i] < 0) continue;
       if (rowOf[i] == row::kTime && slot > 1 && value < log->at(row::kTime, slot - 1)) {
-        return At(Kind::kTimeNotIncreasing, line.number, static_cast<int>(i) + 1, headings[i], fields[i]);
+        return ProblemAt(Kind::kTimeNotIncreasing, line.number, static_cast<int>(i) + 1, headings[i], fields[i]);
       }
       log->at(rowOf[i], slot) = value;
     }
   }
-  if (slot == 0) return At(Kind::kNoSamples, heading.number, 0);
+  if (slot == 0) return ProblemAt(Kind::kNoSamples, heading.number, 0);
   for (int r = 0; r < kRecordedRows; ++r)
     for (int j = slot + 1; j <= kSampleCapacity; ++j) log->at(r, j) = log->at(r, slot);
   DropUnusedClassRows(*log, run.rows);
@@ -151,14 +140,14 @@ RunData ReadRunTable(const std::vector<TextLine>& lines, std::size_t headingInde
 
 RunData ReadRunData(std::string_view text) {
   if (text.size() > kMaxRunDataBytes) {
-    RunDataProblem problem = At(Kind::kTooLarge, 0, 0);
+    RunDataProblem problem = ProblemAt(Kind::kTooLarge, 0, 0);
     problem.expected = static_cast<long long>(kMaxRunDataBytes);
     return problem;
   }
   const std::vector<TextLine> lines = SplitLines(text);
   const auto heading =
       std::find_if(lines.begin(), lines.end(), [](const TextLine& l) { return !IsCommentOrBlank(l.text); });
-  if (heading == lines.end()) return At(Kind::kEmpty, 0, 0);
+  if (heading == lines.end()) return ProblemAt(Kind::kEmpty, 0, 0);
   const std::vector<std::string_view> first = SplitFields(heading->text, FieldSeparator(heading->text));
   if (first.front() == "slot") return ReadRunTable(lines, static_cast<std::size_t>(heading - lines.begin()));
   MeasuredFlight flight;
@@ -168,7 +157,7 @@ RunData ReadRunData(std::string_view text) {
 
 RunData ReadRunDataFile(const std::filesystem::path& path) {
   const auto unreadable = [](int error) {
-    RunDataProblem problem = At(Kind::kUnreadable, 0, 0);
+    RunDataProblem problem = ProblemAt(Kind::kUnreadable, 0, 0);
     problem.found = error;
     return problem;
   };

@@ -7,14 +7,18 @@
 
 namespace zarv {
 
+// The quantity alone, e.g. "peak dynamic pressure".
+std::string StepQuantityWord(StepQuantity quantity, Language language);
 // The quantity with its unit, e.g. "peak dynamic pressure, Pa".
 std::string StepQuantityName(StepQuantity quantity, Language language);
 
-// One sentence: whether dt0 meets the tolerance for every quantity, and the step to take.
+// Whether the step meets the tolerance for every quantity, with the largest error, and the
+// step to take (with the end time's limit on it where it is below that).
 std::string StepCheckVerdict(const StepCheck& check, Language language);
 
-// The table (quantity, at dt0, at dt0 / 2, change, implied error, largest step, meets)
-// followed by the verdict.
+// The table (quantity, the three runs, extrapolated, error, observed order, largest step,
+// met), a line on the method, one on the quantities not in the asymptotic range, and the
+// verdict.
 std::string FormatStepCheck(const StepCheck& check, Language language);
 
 }  // namespace zarv

@@ -33,4 +33,23 @@ std::string FormatTextTable(const std::vector<std::vector<std::string>>& rows) {
   return text;
 }
 
+std::string WrapParagraph(const std::string& paragraph, std::size_t width) {
+  std::string text, line;
+  std::size_t start = 0;
+  while (start < paragraph.size()) {
+    std::size_t end = paragraph.find(' ', start);
+    if (end == std::string::npos) end = paragraph.size();
+    const std::string word = paragraph.substr(start, end - start);
+    start = end + 1;
+    if (word.empty()) continue;
+    if (!line.empty() && Characters(line) + 1 + Characters(word) > width) {
+      text += line + "\n";
+      line.clear();
+    }
+    line += (line.empty() ? "" : " ") + word;
+  }
+  if (!line.empty()) text += line + "\n";
+  return text;
+}
+
 }  // namespace zarv

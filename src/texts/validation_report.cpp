@@ -11,20 +11,27 @@ namespace zarv {
 namespace {
 
 // Indexed by ValidationCase.
-constexpr std::array<LanguageText, 7> kCases{{
+constexpr std::array<LanguageText, 11> kCases{{
     {"снаряд без сопротивления", "Geschoss ohne Luftwiderstand", "drag-free projectile"},
     {"парашют", "Fallschirm", "parachute"},
     {"установившееся планирование", "stationärer Gleitflug", "steady glide"},
     {"оболочка аэростата", "Ballonhülle", "balloon envelope"},
+    {"аэростат на высоте полета (круглая Земля)", "Ballon auf Flughöhe (runde Erde)",
+     "balloon afloat (round Earth)"},
     {"вертикальная ракета без сопротивления", "senkrechte Rakete ohne Luftwiderstand",
      "vertical drag-free rocket"},
+    {"торможение по закону Маха", "Abbremsung nach Mach-Gesetz", "Mach-law deceleration"},
     {"круговая орбита (круглая Земля)", "Kreisbahn (runde Erde)", "circular orbit (round Earth)"},
+    {"эллиптическая орбита (круглая Земля)", "elliptische Bahn (runde Erde)",
+     "eccentric orbit (round Earth)"},
+    {"баллистический выстрел (круглая Земля)", "ballistischer Schuss (runde Erde)",
+     "ballistic shot (round Earth)"},
     {"крутой баллистический вход", "steiler ballistischer Eintritt", "steep ballistic entry"},
 }};
 static_assert(kCases.size() == static_cast<std::size_t>(ValidationCase::Entry) + 1);
 
 // Indexed by ValidationQuantity.
-constexpr std::array<LanguageText, 9> kQuantities{{
+constexpr std::array<LanguageText, 11> kQuantities{{
     {"дальность", "Reichweite", "range"},
     {"время полета", "Flugzeit", "flight time"},
     {"макс. высота", "max. Höhe", "peak altitude"},
@@ -34,10 +41,20 @@ constexpr std::array<LanguageText, 9> kQuantities{{
     {"скорость в конце работы двигателя", "Brennschlussgeschwindigkeit", "burn-out speed"},
     {"высота, наибольшее отклонение", "Höhe, größte Abweichung", "altitude, farthest off"},
     {"макс. перегрузка торможения", "max. Verzögerung", "peak deceleration"},
+    {"конечная скорость", "Endgeschwindigkeit", "final speed"},
+    {"период", "Umlaufzeit", "period"},
 }};
-static_assert(kQuantities.size() == static_cast<std::size_t>(ValidationQuantity::PeakDeceleration) + 1);
+static_assert(kQuantities.size() == static_cast<std::size_t>(ValidationQuantity::Period) + 1);
+
+// Indexed by Integrator.
+constexpr std::array<LanguageText, 3> kIntegrators{{
+    {"Эйлер", "Euler", "Euler"},
+    {"РК4", "RK4", "RK4"},
+    {"адаптивный", "adaptiv", "adaptive"},
+}};
 
 constexpr LanguageText kFlight = {"полет", "Flug", "flight"};
+constexpr LanguageText kIntegrator = {"метод", "Verfahren", "method"};
 constexpr LanguageText kQuantity = {"величина", "Größe", "quantity"};
 constexpr LanguageText kSource = {"источник", "Quelle", "source"};
 constexpr LanguageText kClosedForm = {"формула", "geschlossen", "closed form"};
@@ -67,18 +84,18 @@ const char* ValidationQuantityName(ValidationQuantity quantity, Language languag
 
 std::string FormatValidationReport(const std::vector<ValidationRow>& rows, Language language) {
   std::vector<std::vector<std::string>> table{
-      {kFlight.in(language), kQuantity.in(language), kSource.in(language),
+      {kFlight.in(language), kIntegrator.in(language), kQuantity.in(language),
        kClosedForm.in(language), kComputed.in(language), kDifference.in(language),
-       kTolerance.in(language), kResult.in(language)}};
+       kTolerance.in(language), kResult.in(language), kSource.in(language)}};
   int passed = 0;
   for (const ValidationRow& r : rows) {
     passed += r.passed() ? 1 : 0;
     table.push_back({ValidationCaseName(r.flight, language),
+                     kIntegrators[static_cast<std::size_t>(r.integrator)].in(language),
                      WithUnit(ValidationQuantityName(r.quantity, language), r.unit, language),
-                     r.source,
                      FormatGeneral(r.closedForm, kDigits), FormatGeneral(r.computed, kDigits),
                      FormatGeneral(r.difference(), 3), FormatGeneral(r.tolerance, 3),
-                     (r.passed() ? kPass : kFail).in(language)});
+                     (r.passed() ? kPass : kFail).in(language), r.source});
   }
   return FormatTextTable(table) + kPassed.in(language) + ": " + std::to_string(passed) + " / " +
          std::to_string(rows.size()) + "\n";

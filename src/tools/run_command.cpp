@@ -179,8 +179,9 @@ int RunPreset(const RunOptions& options, char** argv) {
   if (!overlays.measured.empty()) {
     std::fputs(DeviationReports(overlays, calculation.log(), label, language).c_str(), text);
   }
-  const auto warnings = ModelWarnings(OutcomesOf(calculation), calculation.inputs(),
-                                      calculation.earthModel(), check ? &*check : nullptr);
+  // Nothing cancels it here: it always comes back with the warnings.
+  const auto warnings = AssessRun(calculation, OutcomesOf(calculation), check ? &*check : nullptr)
+                            .value_or(std::vector<ModelWarning>{});
   for (const ModelWarning& warning : warnings) {
     std::fprintf(stderr, "zarv-run: %s: %s\n", kWarning.in(language),
                  DescribeModelWarning(warning, language).c_str());

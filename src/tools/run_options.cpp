@@ -57,7 +57,7 @@ constexpr const char* kHelp =
     "  --overlay FILE             draw a saved run or a measured flight on every chart and\n"
     "                             print the run's deviation from the flight (repeatable)\n"
     "  --quiet                    no summary; model warnings still go to standard error\n"
-    "  --check-step               compare the run at dt0 and dt0/2\n"
+    "  --check-step               compare runs at dt0, dt0/2, dt0/4 (adaptive: rtol, /10, /100)\n"
     "  --tolerance PERCENT        the step check's tolerance (default 1)\n"
     "  --validate                 print the validation report\n"
     "  --sweep NAME=FROM:TO:N     a study over N values of an input (or NAME=V1,V2,...)\n"

@@ -5,6 +5,7 @@
 
 #include "scenario/flight_file.h"
 #include "texts/flight_file_messages.h"
+#include "texts/run_label.h"
 #include "tools/preset_setup.h"
 #include "tools/study_words.h"
 
@@ -25,7 +26,7 @@ std::string RunSource::Load(const std::string& preset, const std::string& flight
   if (!LoadPreset(preset, record_, cls, item)) {
     return std::string(study_words::kNoSuchPreset.in(language)) + " '" + preset + "' (zarv-run --list)";
   }
-  label_ = PresetLabel(cls, item);
+  label_ = PresetName(cls, item);
   flight_.name = label_;
   flight_.preset = preset;
   return {};

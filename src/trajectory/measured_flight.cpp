@@ -132,17 +132,6 @@ void SplitHeading(std::string_view heading, std::string_view& name, std::string_
   while (!unit.empty() && unit.back() == ' ') unit.remove_suffix(1);
 }
 
-RunDataProblem At(RunDataProblem::Kind kind, int line, int column, std::string_view heading = {},
-                  std::string_view text = {}) {
-  RunDataProblem problem;
-  problem.kind = kind;
-  problem.line = line;
-  problem.column = column;
-  problem.heading = std::string(heading);
-  problem.text = std::string(text);
-  return problem;
-}
-
 }  // namespace
 
 std::optional<std::span<const double>> MeasuredFlight::Row(int r) const {
@@ -164,7 +153,7 @@ std::optional<RunDataProblem> ParseMeasuredFlight(std::string_view text, Measure
   const std::vector<TextLine> lines = SplitLines(text);
   auto line =
       std::find_if(lines.begin(), lines.end(), [](const TextLine& l) { return !IsCommentOrBlank(l.text); });
-  if (line == lines.end()) return At(Kind::kEmpty, 0, 0);
+  if (line == lines.end()) return ProblemAt(Kind::kEmpty, 0, 0);
 
   const TextLine& headingLine = *line;
   const char separator = FieldSeparator(headingLine.text);
@@ -182,12 +171,12 @@ std::optional<RunDataProblem> ParseMeasuredFlight(std::string_view text, Measure
     if (unit == nullptr) {
       const bool none = !bracketed || unitName.empty();
       RunDataProblem problem =
-          At(none ? Kind::kNoUnit : Kind::kUnknownUnit, headingLine.number, column, headings[i], unitName);
+          ProblemAt(none ? Kind::kNoUnit : Kind::kUnknownUnit, headingLine.number, column, headings[i], unitName);
       problem.known = KnownUnits(*q);
       return problem;
     }
     if (q->row < 0) {
-      if (timeColumn >= 0) return At(Kind::kSameQuantityTwice, headingLine.number, column, headings[i]);
+      if (timeColumn >= 0) return ProblemAt(Kind::kSameQuantityTwice, headingLine.number, column, headings[i]);
       timeColumn = static_cast<int>(i);
       flight.timeUnit = unit->name;
       flight.timeUnitSize = unit->size;
@@ -195,18 +184,18 @@ std::optional<RunDataProblem> ParseMeasuredFlight(std::string_view text, Measure
     }
     const bool twice = std::any_of(flight.columns.begin(), flight.columns.end(),
                                    [&](const MeasuredColumn& c) { return c.row == q->row; });
-    if (twice) return At(Kind::kSameQuantityTwice, headingLine.number, column, headings[i]);
+    if (twice) return ProblemAt(Kind::kSameQuantityTwice, headingLine.number, column, headings[i]);
     columnOf[i] = static_cast<int>(flight.columns.size());
     flight.columns.push_back({q->quantity, q->row, unit->name, unit->size, {}});
   }
-  if (timeColumn < 0) return At(Kind::kNoTimeColumn, headingLine.number, 0);
-  if (flight.columns.empty()) return At(Kind::kNoQuantity, headingLine.number, 0);
+  if (timeColumn < 0) return ProblemAt(Kind::kNoTimeColumn, headingLine.number, 0);
+  if (flight.columns.empty()) return ProblemAt(Kind::kNoQuantity, headingLine.number, 0);
 
   for (++line; line != lines.end(); ++line) {
     if (IsCommentOrBlank(line->text)) continue;
     const std::vector<std::string_view> fields = SplitFields(line->text, separator);
     if (fields.size() != headings.size()) {
-      RunDataProblem problem = At(Kind::kFieldCount, line->number, 0);
+      RunDataProblem problem = ProblemAt(Kind::kFieldCount, line->number, 0);
       problem.expected = static_cast<long long>(headings.size());
       problem.found = static_cast<long long>(fields.size());
       return problem;
@@ -214,11 +203,11 @@ std::optional<RunDataProblem> ParseMeasuredFlight(std::string_view text, Measure
     double time = 0.0;
     const auto t = static_cast<std::size_t>(timeColumn);
     if (!ReadTableNumber(fields[t], separator, time)) {
-      return At(Kind::kNotANumber, line->number, timeColumn + 1, headings[t], fields[t]);
+      return ProblemAt(Kind::kNotANumber, line->number, timeColumn + 1, headings[t], fields[t]);
     }
     time *= flight.timeUnitSize;
     if (!flight.times.empty() && !(time > flight.times.back())) {
-      return At(Kind::kTimeNotIncreasing, line->number, timeColumn + 1, headings[t], fields[t]);
+      return ProblemAt(Kind::kTimeNotIncreasing, line->number, timeColumn + 1, headings[t], fields[t]);
     }
     flight.times.push_back(time);
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -226,12 +215,12 @@ std::optional<RunDataProblem> ParseMeasuredFlight(std::string_view text, Measure
       MeasuredColumn& column = flight.columns[static_cast<std::size_t>(columnOf[i])];
       double value = std::numeric_limits<double>::quiet_NaN();
       if (!fields[i].empty() && !ReadTableNumber(fields[i], separator, value)) {
-        return At(Kind::kNotANumber, line->number, static_cast<int>(i) + 1, headings[i], fields[i]);
+        return ProblemAt(Kind::kNotANumber, line->number, static_cast<int>(i) + 1, headings[i], fields[i]);
       }
       column.values.push_back(value * column.unitSize);
     }
   }
-  if (flight.times.empty()) return At(Kind::kNoSamples, headingLine.number, 0);
+  if (flight.times.empty()) return ProblemAt(Kind::kNoSamples, headingLine.number, 0);
   return std::nullopt;
 }
 

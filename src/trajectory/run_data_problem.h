@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace zarv {
 
@@ -31,5 +32,17 @@ struct RunDataProblem {
   long long expected = 0;
   long long found = 0;
 };
+
+// A problem of `kind` at a place, with the column's heading and the text at fault.
+inline RunDataProblem ProblemAt(RunDataProblem::Kind kind, int line, int column,
+                                std::string_view heading = {}, std::string_view text = {}) {
+  RunDataProblem problem;
+  problem.kind = kind;
+  problem.line = line;
+  problem.column = column;
+  problem.heading = std::string(heading);
+  problem.text = std::string(text);
+  return problem;
+}
 
 }  // namespace zarv

@@ -24,9 +24,6 @@ constexpr long long kPollMask = 4095;
 // Share of the progress the first pass reports when the recording pass continues from
 // its copies.
 constexpr double kFirstPassShare = 0.9;
-constexpr double kProgressIncrement = 0.01;  // fraction between two reports
-// The step a diverged run is tried again with, as a fraction of its own.
-constexpr double kDiagnosisRefinement = 10.0;
 
 RunFailure Rejected(const InputError& error) {
   return RunFailure{RunFailure::Kind::Rejected, error, {}};
@@ -37,22 +34,6 @@ RunFailure Diverged(double time) {
 RunFailure Cancelled() { return RunFailure{RunFailure::Kind::Cancelled, {}, {}}; }
 
 }  // namespace
-
-bool RunPoll::Cancelled(double passFraction) {
-  if (control_.cancel != nullptr && control_.cancel->load(std::memory_order_relaxed)) return true;
-  if (control_.progress) {
-    const double fraction = start_ + share_ * std::clamp(passFraction, 0.0, 1.0);
-    if (fraction >= nextReport_) {
-      control_.progress(fraction);
-      nextReport_ = fraction + kProgressIncrement;
-    }
-  }
-  return false;
-}
-
-void RunPoll::Finish() {
-  if (control_.progress) control_.progress(1.0);
-}
 
 TrajectoryRun::TrajectoryRun() : checkpoints_(kCheckpoints) {}
 
@@ -120,39 +101,6 @@ std::optional<RunFailure> TrajectoryRun::Compute(RunInputs& inputs, VehicleClass
   Finish(log, cls);
   recordPoll.Finish();
   return std::nullopt;
-}
-
-RunFailure TrajectoryRun::Diagnose(const RunInputs& inputs, VehicleClass cls, double time,
-                                   const RunControl& control) {
-  RunFailure failure{RunFailure::Kind::Diverged, {}, {time, DivergenceCause::InputsOutOfRange, {}}};
-  failure.diverged.inputs = InputsOutOfRange(inputs, cls);
-  if (!failure.diverged.inputs.empty()) return failure;
-  // Energy made out of nothing, a turn beyond one step: the step's doing.
-  if (tripped_ == Trip::Step) {
-    failure.diverged.cause = DivergenceCause::StepTooLarge;
-    return failure;
-  }
-
-  // The adaptive method chose its own steps: its flight leaves the numbers at any dt0.
-  if (settings_.integrator == Integrator::Adaptive) return failure;
-
-  // A tenth of the step over the same flight time: if that stays in the numbers, the
-  // step was too coarse for the dynamics. Bounded like any pass.
-  RunInputs fine = inputs;
-  fine.dt0 = inputs.dt0 / kDiagnosisRefinement;
-  fine.Tk = std::min(time, fine.dt0 * kMaxStepsPerPass);
-  summary_ = RunSummary{};
-  state_.shared.aerostatLatch = IsAerostat(cls) ? 1 : 0;
-  StartPass(fine, cls);
-  RunPoll poll(control, 0.0, 0.0);
-  long long steps = 0;
-  const std::optional<RunFailure> rerun = FindEndTime(fine, cls, false, poll, steps);
-  if (!rerun || (rerun->kind == RunFailure::Kind::Diverged && tripped_ == Trip::Step)) {
-    failure.diverged.cause = DivergenceCause::StepTooLarge;
-  } else if (rerun->kind == RunFailure::Kind::Cancelled) {
-    return *rerun;
-  }
-  return failure;
 }
 
 void TrajectoryRun::StartPass(RunInputs& inputs, VehicleClass cls) {

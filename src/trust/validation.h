@@ -2,18 +2,25 @@
 
 #include <vector>
 
+#include "flight_model/path_rates.h"
+#include "trajectory/run_settings.h"
+
 namespace zarv {
 
 // Flights with an answer in closed form, each run through the calculation as a user's
-// flight is.
+// flight is, with every integrator.
 enum class ValidationCase {
-  Projectile,  // drag-free, over a flat Earth
-  Parachute,   // terminal speed
-  Glide,       // steady glide
-  Balloon,     // envelope
-  Rocket,      // vertical, drag-free
-  Orbit,       // circular, round Earth
-  Entry,       // steep ballistic entry
+  Projectile,      // drag-free, over a flat Earth
+  Parachute,       // terminal speed
+  Glide,           // steady glide, with the speed it gives up
+  Balloon,         // envelope
+  BalloonAfloat,   // at its flight altitude, round Earth
+  Rocket,          // vertical, drag-free
+  MachDrag,        // supersonic deceleration under the Titan-2 drag law
+  Orbit,           // circular, round Earth
+  EccentricOrbit,  // round Earth
+  BallisticShot,   // drag-free, round Earth
+  Entry,           // steep ballistic entry
 };
 
 enum class ValidationQuantity {
@@ -24,12 +31,15 @@ enum class ValidationQuantity {
   GlideRatio,        // range over height lost
   EnvelopeVolume,    // m3
   BurnoutSpeed,      // m/s
-  AltitudeKept,      // m, the altitude farthest from the start over the orbit
+  AltitudeKept,      // m, the altitude farthest from the start over the flight
   PeakDeceleration,  // in units of 9.8 m/s2
+  FinalSpeed,        // m/s
+  Period,            // s, back over the start
 };
 
 struct ValidationRow {
   ValidationCase flight;
+  Integrator integrator;
   ValidationQuantity quantity;
   const char* source;   // where the closed form comes from (a citation, not translated)
   const char* unit;     // of the three values; "" for a ratio
@@ -40,7 +50,8 @@ struct ValidationRow {
   bool passed() const;  // |difference| within the tolerance, and finite
 };
 
-// Runs every case; a few seconds at most.
-std::vector<ValidationRow> RunValidation();
+// Runs every case with every integrator; a quarter of a second. `fault` seeds a fault into
+// the model of every run, for the tests that show the cases catch it.
+std::vector<ValidationRow> RunValidation(ModelFault fault = ModelFault::None);
 
 }  // namespace zarv

@@ -1,7 +1,7 @@
-// Renders the calculation window with the step-check report of a V-2 beside it, and with
-// the model-warning mark and its tooltip after a Vostok entry over the flat Earth, in
-// Russian and English: render_trust OUTPUT_DIR. The offscreen screen is 800 px wide and
-// caps the reports' width; a wider one shows them whole.
+// Renders the calculation window with the model warnings of a V-2 run and its step-check
+// report beside it, and with the warning mark and its tooltip after a Vostok entry over the
+// flat Earth, in Russian, German and English: render_trust OUTPUT_DIR. The offscreen screen
+// is 800 px wide and caps the reports' width; a wider one shows them whole.
 #include <cstdio>
 #include <optional>
 
@@ -26,6 +26,17 @@ QWidget* ShownToolTip() {
   return nullptr;
 }
 
+// The Extras button's tooltip, shown and grabbed as `name`; false when none shows.
+bool SaveTooltip(QPushButton* extras, const QDir& output, const QString& name) {
+  QToolTip::showText(extras->mapToGlobal(QPoint(0, extras->height())), extras->toolTip(), extras);
+  QCoreApplication::processEvents();
+  QWidget* tip = ShownToolTip();
+  const bool saved = tip != nullptr && zarv::testing::SavePicture(tip->grab(), output, name);
+  if (tip == nullptr) std::fprintf(stderr, "no tooltip shown\n");
+  QToolTip::hideText();
+  return saved;
+}
+
 // The event loop turns until `busy` says no more.
 template <typename Busy>
 void WaitWhile(Busy busy) {
@@ -43,7 +54,7 @@ int main(int argc, char** argv) {
 
   zarv::testing::PrintingSink sink;
   int failures = 0;
-  for (int language : {1, 3}) {
+  for (int language : {1, 2, 3}) {
     const QString suffix = QString::fromLatin1(zarv::testing::kLanguageNames[language]);
     {
       zarv::Scenario record;
@@ -52,7 +63,9 @@ int main(int argc, char** argv) {
       zarv::TForm2 window(record, sink);
       window.showFromStartWindow();
       window.Button1Click();
-      WaitWhile([&] { return window.running(); });
+      WaitWhile([&] { return window.running() || window.trust().assessing(); });
+      failures += !SaveTooltip(window.ButtonExtras, output,
+                               QStringLiteral("trust_tooltip_v2_%1.png").arg(suffix));
       window.trust().CheckTheStep();
       QCoreApplication::processEvents();
       failures += !zarv::testing::SavePicture(window.grab(), output, QStringLiteral("trust_checking_%1.png").arg(suffix));
@@ -65,7 +78,7 @@ int main(int argc, char** argv) {
         ++failures;
       }
       window.trust().ShowValidationReport();
-      QCoreApplication::processEvents();
+      WaitWhile([&] { return window.trust().checking(); });
       failures += !zarv::testing::SavePicture(window.trust().reportView()->grab(), output,
                         QStringLiteral("trust_validation_%1.png").arg(suffix));
     }
@@ -76,20 +89,11 @@ int main(int argc, char** argv) {
       zarv::TForm2 window(record, sink);
       window.showFromStartWindow();
       window.Button1Click();
-      WaitWhile([&] { return window.running(); });
-      QCoreApplication::processEvents();
+      WaitWhile([&] { return window.running() || window.trust().assessing(); });
       failures += !zarv::testing::SavePicture(window.grab(QRect(410, 0, 490, 140)), output,
                         QStringLiteral("trust_mark_%1.png").arg(suffix));
-      QPushButton* extras = window.ButtonExtras;
-      QToolTip::showText(extras->mapToGlobal(QPoint(0, extras->height())), extras->toolTip(), extras);
-      QCoreApplication::processEvents();
-      if (QWidget* tip = ShownToolTip()) {
-        failures += !zarv::testing::SavePicture(tip->grab(), output, QStringLiteral("trust_tooltip_%1.png").arg(suffix));
-      } else {
-        std::fprintf(stderr, "no tooltip shown\n");
-        ++failures;
-      }
-      QToolTip::hideText();
+      failures += !SaveTooltip(window.ButtonExtras, output,
+                               QStringLiteral("trust_tooltip_%1.png").arg(suffix));
     }
   }
   return failures == 0 ? 0 : 1;

@@ -14,18 +14,24 @@ namespace {
 
 TEST(UnitText, RussianWarningsAndReportsWriteUnitsInCyrillic) {
   StepCheck check;
-  check.step = 0.01;
+  check.step.value = 0.01;
   check.tolerance = 0.01;
-  check.largestStep = 0.002;
+  check.suggestedStep = 0.002;
+  check.leastStep = 0.004;
   for (int k = 0; k < kStepQuantityCount; ++k)
     check.rows[k].quantity = static_cast<StepQuantity>(k);
-  const ValidationRow burnout{ValidationCase::Rocket, ValidationQuantity::BurnoutSpeed,
-                              "Tsiolkovsky", "m/s", 1500.0, 1501.0, 5.0};
+  const ValidationRow burnout{ValidationCase::Rocket, Integrator::Euler,
+                              ValidationQuantity::BurnoutSpeed, "Tsiolkovsky", "m/s", 1500.0,
+                              1501.0, 5.0};
+  ModelWarning coarse{ModelWarningCode::StepProbablyCoarse, 0.05};
+  coarse.step = 0.02;
+  coarse.runStep = 0.01;
   const Language ru = Language::Russian;
   const std::pair<const char*, std::string> texts[] = {
       {"altitude warning",
        DescribeModelWarning({ModelWarningCode::AboveAtmosphereTable, 1.2e6}, ru)},
       {"step warning", DescribeModelWarning({ModelWarningCode::StepTooCoarse, 0.002}, ru)},
+      {"step estimate", DescribeModelWarning(coarse, ru)},
       {"step check", FormatStepCheck(check, ru)},
       {"validation", FormatValidationReport({burnout}, ru)},
   };
