@@ -14,6 +14,7 @@
 #include "scenario/flight.h"
 #include "scenario/flight_file.h"
 #include "scenario/presets.h"
+#include "texts/run_label.h"
 
 namespace zarv {
 namespace py = pybind11;
@@ -45,7 +46,7 @@ PythonFlight PresetFlight(const std::string& id) {
   calculation.Load(record);
   calculation.setSettings(RunSettings{});
   PythonFlight f = FlightOfCalculation(calculation);
-  f.name = PresetLabel(cls, item);
+  f.name = PresetName(cls, item);
   f.preset = id;
   return f;
 }
@@ -86,7 +87,7 @@ py::list Presets() {
       py::dict preset;
       preset["id"] = std::to_string(list.vehicleClass) + ":" + std::to_string(item);
       preset["class"] = ClassWord(VehicleClassFromRecord(list.vehicleClass));
-      preset["name"] = PresetLabel(list.vehicleClass, static_cast<int>(item));
+      preset["name"] = PresetName(list.vehicleClass, static_cast<int>(item));
       presets.append(preset);
     }
   }

@@ -67,11 +67,17 @@ py::array_t<double> ReadOnly(py::array_t<double> array) {
 
 }  // namespace
 
-RunResult::RunResult(const Calculation& done, Language language, py::list warnings)
+RunResult::RunResult(const PythonFlight& flight, const Calculation& done, Language language)
     : log_(std::make_shared<TrajectoryLog>(done.log())),
       summary_(done.summary()),
-      language_(language),
-      warnings_(std::move(warnings)) {}
+      flight_(flight),
+      outcomes_(OutcomesOf(done)),
+      language_(language) {}
+
+py::list RunResult::Warnings() {
+  if (!warnings_) warnings_ = ModelWarningList(flight_, outcomes_, language_);
+  return warnings_;
+}
 
 py::dict RunResult::Samples() {
   if (!samples_) {
@@ -107,7 +113,12 @@ py::dict RunResult::Summary() const {
 }
 
 RunResult RunFlight(const PythonFlight& flight, Language language) {
-  Calculation calculation;
+  // A new calculation clears its two logs of 400 kB, several per cent of a run; each thread
+  // keeps one for its runs instead. A run started while it is out (from a signal handler
+  // during a run) gets a fresh one.
+  thread_local std::unique_ptr<Calculation> kept;
+  std::unique_ptr<Calculation> taken = kept ? std::move(kept) : std::make_unique<Calculation>();
+  Calculation& calculation = *taken;
   flight.SetUp(calculation);
   InterruptPoll poll;
   RunControl control;
@@ -121,7 +132,9 @@ RunResult RunFlight(const PythonFlight& flight, Language language) {
   // An interrupt that came as the run ended still ends the call.
   if (PyErr_Occurred() != nullptr) throw py::error_already_set();
   if (failure) RaiseRunFailure(*failure, language, flight.vehicleClass);
-  return RunResult(calculation, language, ModelWarningList(calculation, language));
+  RunResult result(flight, calculation, language);
+  kept = std::move(taken);
+  return result;
 }
 
 void BindRunResult(py::module_& m) {
@@ -140,8 +153,10 @@ void BindRunResult(py::module_& m) {
       .def_property_readonly("summary", &RunResult::Summary,
                              "flight_time s, range m, peak_altitude m, peak_speed m/s, peak_nx, "
                              "peak_q Pa, final_speed m/s, outcome ('ground' or 'end time'), steps.")
-      .def_property_readonly("warnings", &RunResult::warnings,
-                             "Where the model is out of its depth: dicts with code, value and text.")
+      .def_property_readonly("warnings", &RunResult::Warnings,
+                             "Where the model or the step leave something out: dicts with code, "
+                             "quantity, value and text. Worked out when first asked for: it flies "
+                             "the flight again over the round Earth and at another step.")
       .def("to_pandas", [](RunResult& r) {
             return py::module_::import("pandas").attr("DataFrame")(r.Samples());
           }, "The samples as a pandas DataFrame, one column per quantity.")

@@ -32,32 +32,40 @@ const char* QuantityKey(StepQuantity quantity) {
 
 const char* WarningCode(ModelWarningCode code) {
   switch (code) {
-    case ModelWarningCode::FlatEarthTooFast: return "flat_earth_too_fast";
+    case ModelWarningCode::FlatEarth: return "flat_earth";
     case ModelWarningCode::AboveAtmosphereTable: return "above_atmosphere_table";
+    case ModelWarningCode::StepProbablyCoarse: return "step_probably_coarse";
     case ModelWarningCode::StepTooCoarse: return "step_too_coarse";
   }
   return "";
 }
 
 py::dict StepCheckDict(const StepCheck& check, Language language) {
+  const double r = check.step.refinement;
   py::list rows;
-  for (const StepCheckRow& r : check.rows) {
+  for (const StepCheckRow& c : check.rows) {
     py::dict row;
-    row["quantity"] = QuantityKey(r.quantity);
-    row["name"] = StepQuantityName(r.quantity, language);
-    row["values"] = py::make_tuple(r.atStep, r.atHalfStep);
-    row["relative_change"] = r.relativeChange;
-    row["implied_error"] = r.impliedError;
-    row["largest_step"] = r.largestStep;
-    row["meets"] = r.meets;
+    row["quantity"] = QuantityKey(c.quantity);
+    row["name"] = StepQuantityName(c.quantity, language);
+    row["values"] = py::make_tuple(c.values[0], c.values[1], c.values[2]);
+    row["extrapolated"] = c.extrapolated;
+    row["error"] = c.error;
+    row["observed_order"] = c.observedOrder;
+    row["asymptotic"] = c.asymptotic;
+    row["largest_step"] = c.largestStep;
+    row["meets"] = c.meets;
     rows.append(row);
   }
   py::dict result;
-  result["steps"] = py::make_tuple(check.step, check.step / 2.0);
+  result["integrator"] = IntegratorName(check.step.integrator);
+  result["steps"] = py::make_tuple(check.step.value, check.step.value / r, check.step.value / (r * r));
   result["tolerance"] = check.tolerance;
   result["rows"] = rows;
   result["meets"] = check.meets;
-  result["largest_step"] = check.largestStep;
+  result["asymptotic"] = check.asymptotic;
+  result["suggested_step"] = check.suggestedStep;
+  result["confirmed"] = check.confirmed;
+  result["least_step"] = check.leastStep;
   result["verdict"] = StepCheckVerdict(check, language);
   result["report"] = FormatStepCheck(check, language);
   return result;
@@ -75,6 +83,7 @@ py::dict Validate(const std::string& lang) {
   for (const ValidationRow& r : rows) {
     py::dict row;
     row["case"] = ValidationCaseName(r.flight, language);
+    row["integrator"] = IntegratorName(r.integrator);
     row["quantity"] = ValidationQuantityName(r.quantity, language);
     row["source"] = r.source;
     row["unit"] = r.unit;
@@ -95,11 +104,19 @@ py::dict Validate(const std::string& lang) {
 
 }  // namespace
 
-py::list ModelWarningList(const Calculation& done, Language language) {
+py::list ModelWarningList(const PythonFlight& flight, const RunOutcomes& outcomes, Language language) {
+  Calculation calculation;
+  flight.SetUp(calculation);
+  std::optional<std::vector<ModelWarning>> warnings;
+  {
+    const py::gil_scoped_release release;
+    warnings = AssessRun(calculation, outcomes, nullptr);
+  }
   py::list list;
-  for (const ModelWarning& w : ModelWarnings(OutcomesOf(done), done.inputs(), done.earthModel(), nullptr)) {
+  for (const ModelWarning& w : warnings.value_or(std::vector<ModelWarning>{})) {
     py::dict warning;
     warning["code"] = WarningCode(w.code);
+    warning["quantity"] = QuantityKey(w.quantity);
     warning["value"] = w.value;
     warning["text"] = DescribeModelWarning(w, language);
     list.append(warning);
@@ -128,14 +145,15 @@ void BindTrust(py::module_& m, FlightClass& flight) {
         return StepCheckDict(std::get<StepCheck>(result), language);
       },
       py::arg("tolerance") = kDefaultStepTolerance, py::arg("lang") = "en",
-      "Runs the flight at its step dt0 and at finer steps and compares the outcomes: a dict "
-      "with the steps, a row per quantity (its values at those steps, the error implied at "
-      "dt0, the largest step within the relative tolerance, meets), the verdict and the "
-      "report as zarv-run --check-step prints it.");
+      "Runs the flight at its step dt0 (or the adaptive method at its rtol) and at two finer "
+      "ones and extrapolates: a dict with the integrator, the three steps, a row per quantity "
+      "(its three values, the extrapolated value, the relative error at dt0, the observed "
+      "order, the largest step within the relative tolerance, meets), the suggested step, the "
+      "verdict and the report as zarv-run --check-step prints it.");
   m.def("validate", &Validate, py::arg("lang") = "en",
-        "Runs the flights with closed-form answers: a dict with a row per quantity (case, "
-        "closed form, computed, difference, tolerance, passed), passed for all, and the report "
-        "as zarv-run --validate prints it.");
+        "Runs the flights with closed-form answers with every integrator: a dict with a row "
+        "per quantity (case, integrator, closed form, computed, difference, tolerance, "
+        "passed), passed for all, and the report as zarv-run --validate prints it.");
 }
 
 }  // namespace zarv

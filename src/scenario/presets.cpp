@@ -99,18 +99,6 @@ const PresetList* FindPresetList(int vehicleClass) {
   return nullptr;
 }
 
-std::string PresetLabel(int vehicleClass, int item) {
-  const PresetList* list = FindPresetList(vehicleClass);
-  if (list == nullptr || item < 0 || static_cast<std::size_t>(item) >= list->items.size()) return {};
-  std::string label;
-  for (const char* p = list->items[item].text; *p != '\0'; ++p) {
-    if (*p == ' ' && (label.empty() || label.back() == ' ')) continue;
-    label += *p;
-  }
-  while (!label.empty() && label.back() == ' ') label.pop_back();
-  return label;
-}
-
 int PresetWriteEnd(int vehicleClass, int item) {
   const VehicleClass cls = VehicleClassFromRecord(vehicleClass);
   if (cls == VehicleClass::Rocket) return 39;

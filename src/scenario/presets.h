@@ -1,7 +1,6 @@
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "scenario/scenario.h"
@@ -35,10 +34,6 @@ const PresetList* FindPresetList(int vehicleClass);
 // Last field (inclusive) that a click on item `item` of the class's list overwrites:
 // 29, 21 (projectile items 5..8) or 39 (rockets).
 int PresetWriteEnd(int vehicleClass, int item);
-
-// The item's text with its runs of blanks closed up, e.g. "Launcher V-2"; empty for an
-// item that is not in the list.
-std::string PresetLabel(int vehicleClass, int item);
 
 // A click on an item: overwrites fields 0..PresetWriteEnd with the preset's values (0
 // where it has none). Returns false, writing nothing, for an empty line or an index

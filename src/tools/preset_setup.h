@@ -3,7 +3,6 @@
 #include <string>
 
 #include "scenario/calculation.h"
-#include "scenario/presets.h"
 #include "scenario/scenario.h"
 #include "texts/language.h"
 
