@@ -123,6 +123,19 @@ void BM_BareLoop(benchmark::State& state) {
   SetNsPerStep(state, steps);
 }
 
+// The V-2 preset at its own step, as one run of zarv-run or the Python module computes it:
+// the baseline of bench/python_bench.py.
+void BM_V2Preset(benchmark::State& state) {
+  zarv::Scenario record;
+  zarv::ApplyPreset(record, 8, 0);
+  zarv::Calculation calculation;
+  calculation.Load(record);
+  for (auto _ : state) {
+    if (calculation.Run()) state.SkipWithError("rejected");
+    benchmark::DoNotOptimize(calculation.log().data());
+  }
+}
+
 void BM_AllPresets(benchmark::State& state) {
   zarv::Calculation calculation;
   for (auto _ : state) {
@@ -143,6 +156,7 @@ BENCHMARK(BM_RecordingRunStep)->Unit(benchmark::kMillisecond)->Repetitions(7)->R
 BENCHMARK(BM_BareLoop)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
 BENCHMARK(BM_HydrogenBalloonFineStep)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(BM_V2FineStep)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(BM_V2Preset)->Unit(benchmark::kMillisecond)->Repetitions(7)->ReportAggregatesOnly();
 BENCHMARK(BM_AllPresets)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 }  // namespace

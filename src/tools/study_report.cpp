@@ -43,6 +43,14 @@ constexpr std::array<LanguageText, 18> kProblems{{
 static_assert(kProblems.size() == static_cast<std::size_t>(StudyProblem::CutShort) + 1,
               "every study problem has its wording");
 
+constexpr LanguageText kSummaryNote = {
+    "(по завершенным вариантам; СКО с делителем n-1; процентили — линейная интерполяция между "
+    "порядковыми статистиками, точная до 65536 вариантов, далее с точностью 0,1 %)",
+    "(über die beendeten Fälle; Std.abw. mit Divisor n-1; Perzentile linear zwischen den "
+    "Ranggrößen interpoliert, exakt bis 65536 Fälle, darüber auf 0,1 % genau)",
+    "(over the finished cases; sd with divisor n-1; percentiles interpolate linearly between "
+    "order statistics, exact up to 65536 cases, within 0.1 % beyond)"};
+
 // Pads UTF-8 text to a width in characters, not bytes.
 std::string Pad(const std::string& text, std::size_t width) {
   std::size_t chars = 0;
@@ -60,15 +68,15 @@ std::string DescribeStudyError(const StudyError& error, Language language) {
          error.text + "'";
 }
 
-void PrintSummary(std::FILE* out, const StudySummary& s, Language language) {
+std::string FormatSummary(const StudySummary& s, Language language) {
   std::string counts = LanguageText{"вариантов", "Fälle", "cases"}.in(language);
   counts += "  " + std::to_string(s.cases()) + ":";
   for (int k = 0; k < kOutcomeKinds; ++k) {
     counts += std::string(k == 0 ? " " : ", ") + StudyOutcomeKindText(k).in(language) + " " +
               std::to_string(s.counts[static_cast<std::size_t>(k)]);
   }
-  std::fprintf(out, "%s\n", counts.c_str());
-  if (s.counts[0] + s.counts[1] == 0) return;
+  std::string text = counts + "\n";
+  if (s.counts[0] + s.counts[1] == 0) return text;
 
   constexpr std::size_t kNameWidth = 28, kWidth = 13;
   const LanguageText headings[] = {{"среднее", "Mittel", "mean"}, {"СКО", "Std.abw.", "sd"},
@@ -77,26 +85,22 @@ void PrintSummary(std::FILE* out, const StudySummary& s, Language language) {
                                  {"макс", "Max", "max"}};
   std::string line = Pad("", kNameWidth);
   for (const LanguageText& h : headings) line += Pad(h.in(language), kWidth);
-  std::fprintf(out, "%s\n", line.c_str());
+  text += line + "\n";
   for (int c = 0; c < kOutcomeColumns; ++c) {
     const ColumnStats& st = s.columns[static_cast<std::size_t>(c)];
     line = Pad(StudyOutcomeCaption(c).in(language), kNameWidth);
     for (double v : {st.mean, st.sd, st.min, st.p5, st.p50, st.p95, st.max}) {
       line += Pad(FormatGeneral(v, 6), kWidth);
     }
-    std::fprintf(out, "%s\n", line.c_str());
+    text += line + "\n";
   }
-  std::fprintf(out, "%s\n",
-               LanguageText{"(по завершенным вариантам; СКО с делителем n-1; процентили — линейная "
-                            "интерполяция между порядковыми статистиками, точная до 65536 вариантов, "
-                            "далее с точностью 0,1 %)",
-                            "(über die beendeten Fälle; Std.abw. mit Divisor n-1; Perzentile linear "
-                            "zwischen den Ranggrößen interpoliert, exakt bis 65536 Fälle, darüber auf "
-                            "0,1 % genau)",
-                            "(over the finished cases; sd with divisor n-1; percentiles interpolate "
-                            "linearly between order statistics, exact up to 65536 cases, within "
-                            "0.1 % beyond)"}
-                   .in(language));
+  text += kSummaryNote.in(language);
+  text += "\n";
+  return text;
+}
+
+void PrintSummary(std::FILE* out, const StudySummary& summary, Language language) {
+  std::fputs(FormatSummary(summary, language).c_str(), out);
 }
 
 SweepTablePrinter::SweepTablePrinter(std::FILE* out, std::vector<std::string> inputs)

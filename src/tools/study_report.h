@@ -16,7 +16,8 @@ std::string DescribeStudyError(const StudyError& error, Language language);
 // The keys --outcomes takes, in column order.
 extern const char* const kOutcomeKeys[kOutcomeColumns];
 
-// Counts per outcome kind and the statistics of each outcome column.
+// Counts per outcome kind and the statistics of each outcome column, as lines.
+std::string FormatSummary(const StudySummary& summary, Language language);
 void PrintSummary(std::FILE* out, const StudySummary& summary, Language language);
 
 // The sweep table on stdout, row by row as the study hands them out.
