@@ -1,6 +1,10 @@
 #include "run_result.h"
 
+#include <algorithm>
+#include <chrono>
+
 #include <optional>
+#include <stdexcept>
 
 #include <pybind11/numpy.h>
 #include <pybind11/stl/filesystem.h>
@@ -68,11 +72,25 @@ py::array_t<double> ReadOnly(py::array_t<double> array) {
 }  // namespace
 
 RunResult::RunResult(const PythonFlight& flight, const Calculation& done, Language language)
-    : log_(std::make_shared<TrajectoryLog>(done.log())),
+    : rows_(done.log().data(), done.log().data() + kRecordedRows * kSampleCapacity),
+      units_(done.log().units),
+      curveList_(done.log().CurveList),
+      curveCount_(done.log().CurveCount),
+      settings_(done.log().settings),
       summary_(done.summary()),
       flight_(flight),
       outcomes_(OutcomesOf(done)),
       language_(language) {}
+
+std::unique_ptr<TrajectoryLog> RunResult::Log() const {
+  auto log = std::make_unique<TrajectoryLog>();
+  std::copy(rows_.begin(), rows_.end(), log->row(0));
+  log->units = units_;
+  log->CurveList = curveList_;
+  log->CurveCount = curveCount_;
+  log->settings = settings_;
+  return log;
+}
 
 py::list RunResult::Warnings() {
   if (!warnings_) warnings_ = ModelWarningList(flight_, outcomes_, language_);
@@ -86,8 +104,8 @@ py::dict RunResult::Samples() {
       py::array_t<double> values(kSampleCapacity);
       double* out = values.mutable_data();
       // Rows the run rescaled for display (km, t, min) back in their recorded unit.
-      const double factor = s.toSi * LogRowUnitSize(s.row, log_->units);
-      const double* in = log_->row(s.row);
+      const double factor = s.toSi * LogRowUnitSize(s.row, units_);
+      const double* in = row(s.row);
       for (int j = 0; j < kSampleCapacity; ++j) out[j] = in[j] * factor;
       samples[s.name] = ReadOnly(std::move(values));
     }
@@ -146,6 +164,19 @@ void BindRunResult(py::module_& m) {
   m.attr("SAMPLE_UNITS") = units;
   m.attr("SAMPLE_MEANINGS") = meanings;
 
+  // bench/python_bench.py's yardstick: the flight run n times on one calculation in C++, as
+  // the C++ benchmark runs it, so that both are timed in one process in turn. Seconds.
+  m.def("_bare_runs", [](const PythonFlight& flight, int n) {
+    Calculation calculation;
+    flight.SetUp(calculation);
+    const py::gil_scoped_release release;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < n; ++i) {
+      if (calculation.Run()) throw std::invalid_argument("the flight does not run");
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  });
+
   py::class_<RunResult>(m, "Result", "A finished run: 500 samples, the summary and the model's warnings.")
       .def_property_readonly("samples", &RunResult::Samples,
                              "The 500 samples as read-only numpy arrays by name, in SI units "
@@ -164,7 +195,7 @@ void BindRunResult(py::module_& m) {
             FileWriteResult written;
             {
               const py::gil_scoped_release release;
-              written = WriteResultFile(r.log(), dir);
+              written = WriteResultFile(*r.Log(), dir);
             }
             if (!written.ok) RaiseWriteFailure(written, r.language());
             return written.path;

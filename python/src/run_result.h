@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <memory>
+#include <vector>
 
 #include <pybind11/pybind11.h>
 
@@ -20,11 +22,20 @@ class RunResult {
   pybind11::dict Samples();
   pybind11::dict Summary() const;
   pybind11::list Warnings();
-  const TrajectoryLog& log() const { return *log_; }
+  // The run's whole log, as the result file takes it.
+  std::unique_ptr<TrajectoryLog> Log() const;
   Language language() const { return language_; }
 
  private:
-  std::shared_ptr<const TrajectoryLog> log_;
+  const double* row(int r) const { return rows_.data() + static_cast<std::size_t>(r) * kSampleCapacity; }
+
+  // A run writes the first kRecordedRows rows of a log and leaves the rest zero; a copy of
+  // those alone is a third of the log and still in the cache.
+  std::vector<double> rows_;
+  UnitFlags units_;
+  std::array<int, kCurveListSize> curveList_{};
+  int curveCount_ = 0;
+  RunSettings settings_;
   RunSummary summary_;
   PythonFlight flight_;
   RunOutcomes outcomes_;

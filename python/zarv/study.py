@@ -75,7 +75,7 @@ class Study:
         if n < 1 or seed < 0:
             raise ValueError("n is a whole number >= 1 and the seed one >= 0")
         if isinstance(vary, dict):
-            texts = [f"{name}={spec}" for name, spec in vary.items()]
+            texts = [f"{name}={draw}" for name, draw in vary.items()]
         else:
             texts = [vary] if isinstance(vary, str) else [str(v) for v in vary]
         self._check(varies=texts, count=n, seed=seed)

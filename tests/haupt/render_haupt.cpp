@@ -41,9 +41,7 @@ int main(int argc, char** argv) {
   int failures = 0;
   for (int language = 1; language <= 3; ++language) {
     for (const auto& [vehicleClass, item] : kShots) {
-      zarv::Scenario record;
-      zarv::ApplyPreset(record, vehicleClass, item);
-      record[zarv::sf::Language] = language;
+      zarv::Scenario record = zarv::testing::PresetRecord(vehicleClass, item, language);
       zarv::TForm2 window(record, sink);
       window.showFromStartWindow();
       window.Button1Click();
@@ -60,9 +58,7 @@ int main(int argc, char** argv) {
   // After a first run, the progress bar of a second one held at its first report, and the
   // note its cancel leaves, in each language.
   for (int language = 1; language <= 3; ++language) {
-    zarv::Scenario record;
-    zarv::ApplyPreset(record, 1, 0);
-    record[zarv::sf::Language] = language;
+    zarv::Scenario record = zarv::testing::PresetRecord(1, 0, language);
     zarv::TForm2 window(record, sink);
     window.showFromStartWindow();
     window.Button1Click();
@@ -82,9 +78,7 @@ int main(int argc, char** argv) {
     Shot(window).save(output.filePath(QStringLiteral("haupt_cancelled_%1.png").arg(tag)));
   }
   // The window before START and with the troubleshooting note open, in German.
-  zarv::Scenario record;
-  zarv::ApplyPreset(record, 3, 0);
-  record[zarv::sf::Language] = 2;
+  zarv::Scenario record = zarv::testing::PresetRecord(3, 0, 2);
   zarv::TForm2 window(record, sink);
   window.showFromStartWindow();
   Shot(window).save(output.filePath(QStringLiteral("haupt_before_start_de.png")));

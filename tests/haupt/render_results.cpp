@@ -40,9 +40,7 @@ int main(int argc, char** argv) {
   zarv::testing::PrintingSink sink;
   int failures = 0;
   for (int language = 1; language <= 3; ++language) {
-    zarv::Scenario record;
-    zarv::ApplyPreset(record, 8, 0);  // Launcher V-2
-    record[zarv::sf::Language] = language;
+    zarv::Scenario record = zarv::testing::PresetRecord(8, 0, language);  // Launcher V-2
     zarv::TForm2 window(record, sink);
     window.showFromStartWindow();
     auto* step = window.findChild<QLineEdit*>(QStringLiteral("eddt0"));

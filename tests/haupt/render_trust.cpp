@@ -57,9 +57,7 @@ int main(int argc, char** argv) {
   for (int language : {1, 2, 3}) {
     const QString suffix = QString::fromLatin1(zarv::testing::kLanguageNames[language]);
     {
-      zarv::Scenario record;
-      zarv::ApplyPreset(record, 8, 0);  // Launcher V-2
-      record[zarv::sf::Language] = language;
+      zarv::Scenario record = zarv::testing::PresetRecord(8, 0, language);  // Launcher V-2
       zarv::TForm2 window(record, sink);
       window.showFromStartWindow();
       window.Button1Click();
@@ -83,9 +81,7 @@ int main(int argc, char** argv) {
                         QStringLiteral("trust_validation_%1.png").arg(suffix));
     }
     {
-      zarv::Scenario record;
-      zarv::ApplyPreset(record, 7, 0);  // Vostok
-      record[zarv::sf::Language] = language;
+      zarv::Scenario record = zarv::testing::PresetRecord(7, 0, language);  // Vostok
       zarv::TForm2 window(record, sink);
       window.showFromStartWindow();
       window.Button1Click();

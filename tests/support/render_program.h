@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include "haupt/message_sink.h"
+#include "scenario/presets.h"
+#include "scenario/scenario.h"
 
 namespace zarv::testing {
 
@@ -47,6 +49,14 @@ class RenderProgram {
   QApplication app_;
   QTemporaryDir work_;
 };
+
+// A preset's record with the language set (record code: 1 ru, 2 de, 3 en).
+inline Scenario PresetRecord(int vehicleClass, int item, int language) {
+  Scenario record;
+  ApplyPreset(record, vehicleClass, item);
+  record[sf::Language] = language;
+  return record;
+}
 
 // Saves one picture into the output folder; false, saying so, when it cannot.
 inline bool SavePicture(const QPixmap& shot, const QDir& output, const QString& name) {
