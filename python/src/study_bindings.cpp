@@ -14,6 +14,7 @@
 #include "python_language.h"
 #include "study/case_stream.h"
 #include "study/study_runner.h"
+#include "tools/design_from_words.h"
 #include "tools/preset_case_runner.h"
 #include "tools/study_report.h"
 #include "tools/study_words.h"
@@ -204,35 +205,14 @@ class StudyPlan {
 
   // As zarv-run makes it: sweeps into a grid, or variations around the flight's values.
   void Design() {
-    StudyError error{};
-    RunInputs inputs = flight_.inputs;
-    if (!sweeps_.empty()) {
-      std::vector<Sweep> sweeps;
-      for (const std::string& text : sweeps_) {
-        std::optional<Sweep> s = ParseSweep(text, error);
-        if (!s) Refuse(error);
-        sweeps.push_back(std::move(*s));
-      }
-      design_ = MakeSweepGrid(std::move(sweeps), error);
-    } else {
-      if (count_ < 1) Refuse({StudyProblem::BadCount, std::to_string(count_)});
-      std::vector<Variation> variations;
-      std::vector<double> bases;
-      for (const std::string& text : varies_) {
-        std::optional<Variation> v = ParseVariation(text, error);
-        if (!v) Refuse(error);
-        const double* base = RunInputByName(inputs, v->name.c_str());
-        bases.push_back(base != nullptr ? *base : 0.0);
-        variations.push_back(std::move(*v));
-      }
-      design_ = MakeMonteCarlo(std::move(variations), std::move(bases), count_, seed_, error);
+    if (sweeps_.empty() && count_ < 1) Refuse({StudyProblem::BadCount, std::to_string(count_)});
+    WordsDesign made = DesignFromWords(sweeps_, varies_, count_, seed_, flight_.inputs);
+    if (!made.unknownInput.empty()) {
+      throw py::value_error(std::string(study_words::kUnknownInput.in(language_)) + " '" +
+                            made.unknownInput + "'");
     }
-    if (!design_) Refuse(error);
-    for (const std::string& name : design_->names()) {
-      if (RunInputByName(inputs, name.c_str()) == nullptr) {
-        throw py::value_error(std::string(study_words::kUnknownInput.in(language_)) + " '" + name + "'");
-      }
-    }
+    if (!made.design) Refuse(made.error);
+    design_ = std::move(made.design);
   }
 
   PythonFlight flight_;

@@ -14,6 +14,7 @@
 #include "scenario/calculation.h"
 #include "study/study_number.h"
 #include "study/study_runner.h"
+#include "tools/design_from_words.h"
 #include "tools/merge_command.h"
 #include "tools/paint_session.h"
 #include "tools/preset_case_runner.h"
@@ -71,41 +72,20 @@ std::optional<std::vector<int>> ChosenOutcomes(const std::string& list, Language
 // status after the message when it cannot be made.
 std::optional<int> MakeDesign(const StudyRequest& r, const RunInputs& inputs, Language language,
                               std::unique_ptr<StudyDesign>& design, std::uint64_t& firstSweepSize) {
-  StudyError error{};
-  if (!r.sweeps.empty()) {
-    std::vector<Sweep> sweeps;
-    for (const std::string& text : r.sweeps) {
-      std::optional<Sweep> s = ParseSweep(text, error);
-      if (!s) return Refused(error, language);
-      sweeps.push_back(std::move(*s));
-    }
-    firstSweepSize = sweeps.front().size();
-    design = MakeSweepGrid(std::move(sweeps), error);
-  } else {
-    std::uint64_t count = 0, seed = kDefaultSeed;
+  std::uint64_t count = 0, seed = kDefaultSeed;
+  if (r.sweeps.empty()) {
     if (!ParseWholeNumber(r.monteCarlo, count) || count < 1) {
       return Refused({StudyProblem::BadCount, r.monteCarlo}, language);
     }
     if (!r.seed.empty() && !ParseWholeNumber(r.seed, seed)) {
       return StudyUsageError(std::string(kSeedRange.in(language)) + ": '" + r.seed + "'");
     }
-    std::vector<Variation> variations;
-    std::vector<double> bases;
-    RunInputs copy = inputs;
-    for (const std::string& text : r.varies) {
-      std::optional<Variation> v = ParseVariation(text, error);
-      if (!v) return Refused(error, language);
-      const double* b = RunInputByName(copy, v->name.c_str());
-      bases.push_back(b != nullptr ? *b : 0.0);
-      variations.push_back(std::move(*v));
-    }
-    design = MakeMonteCarlo(std::move(variations), std::move(bases), count, seed, error);
   }
-  if (!design) return Refused(error, language);
-  RunInputs copy = inputs;
-  for (const std::string& name : design->names()) {
-    if (RunInputByName(copy, name.c_str()) == nullptr) return StudyUsageError(UnknownInput(name, language));
-  }
+  WordsDesign made = DesignFromWords(r.sweeps, r.varies, count, seed, inputs);
+  if (!made.unknownInput.empty()) return StudyUsageError(UnknownInput(made.unknownInput, language));
+  if (!made.design) return Refused(made.error, language);
+  design = std::move(made.design);
+  firstSweepSize = made.firstSweepSize;
   return std::nullopt;
 }
 
