@@ -23,44 +23,31 @@ std::optional<InputError> CheckRunInputs(const RunInputs& in, VehicleClass cls) 
   for (const char* name : kRunInputNames) {
     if (!std::isfinite(*RunInputByName(copy, name))) return Reject(name, InputProblem::NotFinite);
   }
+  // The values alone, in the order their problems are reported; the step count and the
+  // propellant need two inputs.
+  const auto value = [&copy, cls](const char* name) {
+    return CheckInputValue(name, *RunInputByName(copy, name), cls);
+  };
   if (in.dt0 <= 0.0) return Reject("dt0", InputProblem::NotPositive);
-  if (in.Tk <= 0.0) return Reject("Tk", InputProblem::NotPositive);
+  if (auto problem = value("Tk")) return problem;
   if (in.Tk / in.dt0 > kMaxStepsPerPass) return Reject("dt0", InputProblem::TooManySteps);
-  // A flight lasts at least one step, so its sample interval is at least this.
-  if (!(in.dt0 / kSampleCapacity > 0.0)) return Reject("dt0", InputProblem::SampleIntervalZero);
-  if (in.MassaStart <= 0.0) return Reject("MassaStart", InputProblem::NotPositive);
-  if (in.MassaStart < kMinStartMass || in.MassaStart > kMaxStartMass) {
-    return InputError{"MassaStart", InputProblem::OutOfRange, {}, kMinStartMass, kMaxStartMass};
+  for (const char* name : {"dt0", "MassaStart", "S0", "V0", "Cx", "AeroModel", "Iud", "Schub", "Mt"}) {
+    if (auto problem = value(name)) return problem;
   }
-  if (in.S0 < 0.0) return Reject("S0", InputProblem::Negative);
-  // A speed is a magnitude (the path angle gives the direction), and drag never pushes.
-  if (in.V0 < 0.0) return Reject("V0", InputProblem::Negative);
-  if (in.Cx < 0.0) return Reject("Cx", InputProblem::Negative);
-  if (in.AeroModel != std::floor(in.AeroModel) || in.AeroModel < 0.0 || in.AeroModel >= kDragLaws) {
-    return Reject("AeroModel", InputProblem::NotADragLaw);
+  // The step at the end of the burn time still burns, so one more step's propellant
+  // must leave a positive mass.
+  if (cls == VehicleClass::Rocket &&
+      (in.Mt >= in.MassaStart || in.Mt + in.Schub / in.Iud * in.dt0 >= in.MassaStart)) {
+    return InputError{"Mt", InputProblem::PropellantNotBelowMass, {"Mt", "Schub", "Iud", "dt0"}};
   }
-
-  if (cls == VehicleClass::Rocket) {
-    if (in.Iud <= 0.0) return Reject("Iud", InputProblem::NotPositive);
-    if (in.Schub < 0.0) return Reject("Schub", InputProblem::Negative);
-    if (in.Mt < 0.0) return Reject("Mt", InputProblem::Negative);
-    // The step at the end of the burn time still burns, so one more step's propellant
-    // must leave a positive mass.
-    if (in.Mt >= in.MassaStart || in.Mt + in.Schub / in.Iud * in.dt0 >= in.MassaStart) {
-      return InputError{"Mt", InputProblem::PropellantNotBelowMass, {"Mt", "Schub", "Iud", "dt0"}};
-    }
+  for (const char* name : {"GasDichte", "RSAT"}) {
+    if (auto problem = value(name)) return problem;
   }
-  if (cls == VehicleClass::Balloon) {
-    if (in.GasDichte < 0.0) return Reject("GasDichte", InputProblem::Negative);
-    if (in.GasDichte >= kSeaLevelDensity) {
-      return Reject("GasDichte", InputProblem::GasNotLighterThanAir);
-    }
-  }
-  if (cls == VehicleClass::Reentry && in.RSAT <= 0.0) return Reject("RSAT", InputProblem::NotPositive);
   return std::nullopt;
 }
 
 std::optional<InputError> CheckInputValue(std::string_view name, double v, VehicleClass cls) {
+  // A speed is a magnitude (the path angle gives the direction), and drag never pushes.
   const auto reject = [name](InputProblem problem) { return InputError{std::string(name), problem}; };
   const auto is = [name](const char* input) { return name == input; };
   if (!std::isfinite(v)) return reject(InputProblem::NotFinite);
