@@ -115,18 +115,15 @@ py::dict RunResult::Samples() {
 }
 
 py::dict RunResult::Summary() const {
-  const RunSummary& s = summary_;
   py::dict summary;
-  summary["flight_time"] = s.flightTime;
-  summary["range"] = s.range;
-  summary["peak_altitude"] = s.peakAltitude;
-  summary["peak_speed"] = s.peakSpeed;
-  summary["peak_nx"] = s.peakLoadFactorX;
-  summary["peak_q"] = s.peakDynamicPressure;
-  summary["final_speed"] = s.finalSpeed;
+  // Keyed as the step check's rows and the warnings name the quantities.
+  for (int q = 0; q < kStepQuantityCount; ++q) {
+    const auto quantity = static_cast<StepQuantity>(q);
+    summary[QuantityKey(quantity)] = QuantityOf(outcomes_, quantity);
+  }
   summary["outcome"] =
-      OutcomeWord(s.stop == RunStop::Ground ? OutcomeKind::Ground : OutcomeKind::EndTime);
-  summary["steps"] = s.steps;
+      OutcomeWord(summary_.stop == RunStop::Ground ? OutcomeKind::Ground : OutcomeKind::EndTime);
+  summary["steps"] = summary_.steps;
   return summary;
 }
 

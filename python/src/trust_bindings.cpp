@@ -14,9 +14,7 @@
 
 namespace zarv {
 namespace py = pybind11;
-namespace {
 
-// The keys of the run summary, so a row and the summary name a quantity alike.
 const char* QuantityKey(StepQuantity quantity) {
   switch (quantity) {
     case StepQuantity::FlightTime: return "flight_time";
@@ -29,6 +27,8 @@ const char* QuantityKey(StepQuantity quantity) {
   }
   return "";
 }
+
+namespace {
 
 const char* WarningCode(ModelWarningCode code) {
   switch (code) {

@@ -296,7 +296,6 @@ FlightRead Parse(std::string_view text, const std::string& file) {
 const char* ClassWord(VehicleClass c) { return WordOf(kClassWords, static_cast<int>(c)); }
 const char* DragWord(double aeroModel) { return WordOf(kDragWords, static_cast<int>(aeroModel)); }
 const char* EarthWord(EarthModel earth) { return WordOf(kEarthWords, static_cast<int>(earth)); }
-const char* IntegratorWord(Integrator i) { return WordOf(kIntegratorWords, static_cast<int>(i)); }
 
 std::string FormatFlightFile(const Flight& flight) {
   std::string out = "# ZARV flight: a vehicle, its inputs and how to run it; SI units.\n";
@@ -317,7 +316,7 @@ std::string FormatFlightFile(const Flight& flight) {
 
   out += "\n[run]\n";
   Line(out, "earth = " + Quoted(EarthWord(flight.run.earth), false), "flat or round");
-  Line(out, "integrator = " + Quoted(IntegratorWord(flight.run.integrator), false),
+  Line(out, "integrator = " + Quoted(IntegratorName(flight.run.integrator), false),
        "euler, rk4 or adaptive");
   Line(out, "rtol = " + Number(flight.run.rtol), "relative tolerance of the adaptive integrator");
   if (flight.run.atol) {

@@ -55,10 +55,10 @@ FlightRead ReadFlightFile(const std::filesystem::path& path);
 // Through the one file writer.
 FileWriteResult WriteFlightFile(const std::filesystem::path& path, const Flight& flight);
 
-// The words a file uses for the classes, drag laws, Earth models and integrators.
+// The words a file uses for the classes, drag laws and Earth models; the integrators'
+// are their IntegratorName.
 const char* ClassWord(VehicleClass vehicleClass);
 const char* DragWord(double aeroModel);
 const char* EarthWord(EarthModel earth);
-const char* IntegratorWord(Integrator integrator);
 
 }  // namespace zarv

@@ -2,6 +2,7 @@
 // events, the state they leave for the checks and the log, and the peaks between steps.
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 #include <boost/math/tools/minima.hpp>
 #include <boost/numeric/odeint/stepper/runge_kutta4.hpp>
@@ -12,7 +13,7 @@
 namespace zarv {
 namespace {
 
-constexpr double kRightAngle = 1.5707963267948966;  // rad
+constexpr double kRightAngle = std::numbers::pi / 2.0;  // rad
 constexpr int kPeakBits = 40;  // of the peak's time, Brent's search on the dense output
 constexpr std::uintmax_t kPeakIterations = 100;
 

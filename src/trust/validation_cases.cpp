@@ -1,5 +1,6 @@
 // The validation cases over a flat Earth, and the balloon afloat over the round one.
 #include <cmath>
+#include <numbers>
 
 #include "trust/validation_flight.h"
 
@@ -238,7 +239,7 @@ void ValidateEntry(ValidationRows out, ModelFault fault) {
   // Long enough to pass the peak.
   f.in.Tk = 2.0 * (f.in.H0 - peakAltitude) / (f.in.V0 * sinGamma);
   const RunOutcomes o = f.Run();
-  const double closed = f.in.V0 * f.in.V0 * sinGamma / (2.0 * kE * hs) / kGravity;
+  const double closed = f.in.V0 * f.in.V0 * sinGamma / (2.0 * std::numbers::e * hs) / kGravity;
   // Allen & Eggers take an exponential atmosphere and no gravity. The table's scale height
   // varies over a scale height around the peak (the nodes at 24 to 26 and 36 to 38 km),
   // and gravity adds 2 g dH to V^2 on the way down: the tolerance is the sum of the two

@@ -4,6 +4,7 @@
 // atmosphere table worked by hand, and the Earth's gravitational parameter. Cases compare
 // with values the program does not compute itself, so nothing here calls the model.
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "flight_model/constants.h"
@@ -28,8 +29,7 @@ inline constexpr double kNodeSpacing = 2000.0;  // m
 
 // g R^2 of the model's Earth: 9.8 m/s2 at the radius.
 inline constexpr double kEarthMu = kGravity * kEarthRadius * kEarthRadius;  // m3/s2
-inline constexpr double kTwoPi = 6.283185307179586;
-inline constexpr double kE = 2.718281828459045;
+inline constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // A calculation of the class with every input zero but those a case sets, run with one
 // integrator and, for the tests, one seeded fault.

@@ -2,13 +2,14 @@
 // an eccentric orbit and a drag-free ballistic shot. The round Earth's gravity is
 // 9.8 (R / r)^2, so mu = 9.8 R^2.
 #include <cmath>
+#include <numbers>
 
 #include "trust/validation_flight.h"
 
 namespace zarv {
 namespace {
 
-constexpr double kHalfTurn = kTwoPi / 2.0;  // pi, not the envelope's 3.14
+constexpr double kHalfTurn = std::numbers::pi;  // not the envelope's 3.14
 
 bool IsEuler(const ValidationRows& out) { return out.integrator == Integrator::Euler; }
 

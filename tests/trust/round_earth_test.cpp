@@ -1,4 +1,5 @@
 #include <cmath>
+#include <numbers>
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@
 namespace zarv {
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
+constexpr double kTwoPi = 2.0 * std::numbers::pi;
 
 // A drag-free vehicle at 300 km with the circular speed, theta = 0. On the round Earth
 // the path angle's rate is zero up to rounding at every step, so the altitude may only
