@@ -51,8 +51,9 @@ struct RunAssessment {
 };
 
 bool TrustCommands::Flight::operator==(const Flight& other) const {
-  if (vehicleClass != other.vehicleClass || earth != other.earth ||
-      integrator != other.integrator) {
+  const RunSettings &s = settings, &o = other.settings;
+  if (vehicleClass != other.vehicleClass || s.earth != o.earth || s.integrator != o.integrator ||
+      s.atol != o.atol) {
     return false;
   }
   RunInputs a = inputs, b = other.inputs;
@@ -143,12 +144,12 @@ void TrustCommands::CheckTheStep() {
   if (window_.running() || checking()) return;
   if (!readFields_()) return;
 
-  const Flight flight{calc_.inputs(), calc_.vehicleClass(), settings_.earth, settings_.integrator};
+  // The settings the window's runs take, tolerances included.
+  const Flight flight{calc_.inputs(), calc_.vehicleClass(), settings_};
   auto job = std::make_shared<StepCheckJob>();
   job->calculation.inputs() = flight.inputs;
   job->calculation.setVehicleClass(flight.vehicleClass);
-  job->calculation.setEarthModel(flight.earth);
-  job->calculation.setIntegrator(flight.integrator);
+  job->calculation.setSettings(flight.settings);
 
   ShowBusy(trust_text::kCheckingStep);
   job_ = job;
@@ -209,7 +210,7 @@ void TrustCommands::ShowInView(QWidget* parent, const QString& title, const QStr
 }
 
 void TrustCommands::RunDrawn(const RunInputs& inputs) {
-  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.earthModel(), calc_.integrator()},
+  drawn_ = DrawnRun{{inputs, calc_.vehicleClass(), calc_.settings()},
                     OutcomesOf(calc_),
                     std::nullopt};
   Assess();

@@ -78,7 +78,7 @@ class TrustCommands : public QObject {
   // warnings follow from runs on a worker: the round Earth, the step at 2 dt0.
   void RunDrawn(const RunInputs& inputs);
   // The drawn run flew over the round Earth.
-  bool drawnRunRound() const { return drawn_ && drawn_->earth == EarthModel::Round; }
+  bool drawnRunRound() const { return drawn_ && drawn_->settings.earth == EarthModel::Round; }
   const std::vector<ModelWarning>& warnings() const { return warnings_; }
   // The drawn run's warnings are still being found.
   bool assessing() const { return assessTask_.running(); }
@@ -95,9 +95,9 @@ class TrustCommands : public QObject {
   struct Flight {
     RunInputs inputs;
     VehicleClass vehicleClass = VehicleClass::None;
-    EarthModel earth = EarthModel::Flat;
-    Integrator integrator = Integrator::Euler;
-    bool operator==(const Flight& other) const;  // dt0 aside: the check is about it
+    RunSettings settings;
+    // dt0 and rtol aside: the check is about them.
+    bool operator==(const Flight& other) const;
   };
   struct DrawnRun : Flight {
     RunOutcomes outcomes;

@@ -88,20 +88,30 @@ TEST_F(TrustTest, StepCheckReportsInTheWindowLanguageAndLeavesTheRunAlone) {
   struct Case {
     int vehicleClass, item, language;
     const char* dt0;          // typed before START, nullptr: the preset's
+    double rtol;              // > 0: the adaptive method at this tolerance, as a flight file sets it
     const char* quarterStep;  // the third run's heading
     const char* expected;   // in the report's verdict
     const char* absent;
     const char* title;
   };
   const Case cases[] = {
-      {vc::Projectile, 0, kEnglish, "0.001", "dt0 = 0.00025", "met", "MISSED", "Check the step"},
-      {vc::Rocket, 0, kEnglish, nullptr, "dt0 = 0.0025", "MISSED", "meets the", "Check the step"},
-      {vc::Rocket, 0, kRussian, nullptr, "dt0 = 0.0025", "НЕТ", "выдерживает", "Проверить шаг"},
+      {vc::Projectile, 0, kEnglish, "0.001", 0.0, "dt0 = 0.00025", "met", "MISSED", "Check the step"},
+      {vc::Rocket, 0, kEnglish, nullptr, 0.0, "dt0 = 0.0025", "MISSED", "meets the", "Check the step"},
+      {vc::Rocket, 0, kRussian, nullptr, 0.0, "dt0 = 0.0025", "НЕТ", "выдерживает", "Проверить шаг"},
+      // The check starts from the tolerance the run took, not the default one.
+      {vc::Projectile, 0, kEnglish, nullptr, 1e-3, "rtol = 1e-05", "rtol = 0.001 meets", "MISSED",
+       "Check the step"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "class " << c.vehicleClass << " language " << c.language);
     Open(c.vehicleClass, c.item, c.language);
     if (c.dt0) SetField("eddt0", c.dt0);
+    RunSettings settings;
+    if (c.rtol > 0.0) {
+      settings.integrator = Integrator::Adaptive;
+      settings.rtol = c.rtol;
+    }
+    window_->trust().setRunSettings(settings);
     Start();
     const TrajectoryLog log = window_->log();
     const std::string file = FileBytes(ResultFile());
