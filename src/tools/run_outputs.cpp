@@ -67,8 +67,9 @@ int OutputFiles::Open(const std::vector<std::string>& paths, Language language) 
 
 int OutputFiles::Commit(Language language) {
   for (const bool replacing : {false, true}) {
+    // Every file written whole and synced before the first is renamed over its target.
     for (File& f : files_) {
-      if (f.file->replacesFile() == replacing && !f.file->Append(f.bytes)) {
+      if (f.file->replacesFile() == replacing && (!f.file->Append(f.bytes) || !f.file->Sync())) {
         return CannotWrite(language, f.file->status());
       }
     }

@@ -68,6 +68,30 @@ TEST_F(ToolOutputs, RefusesToWriteOverTheResultFileUnderAnyName) {
   }
 }
 
+// The outputs of a run are one set: a file too large for the file-size limit fails
+// while it is written, before any target is replaced, even the ones written already.
+TEST_F(ToolOutputs, AnOutputThatFailsLeavesEveryTargetAsItWas) {
+  // Compared runs make the chart larger than the result file, yet within the writer's buffer.
+  const std::string args =
+      "--preset 8:0 --quiet --chart default --png chart.pdf --compare dt0=0.02 --compare dt0=0.005 "
+      "--compare dt0=0.03 --compare dt0=0.04";
+  ASSERT_EQ(Tool(dir_, args, "QT_QPA_PLATFORM=offscreen").status, 0);
+  const auto result = fs::file_size(dir_ / "Zarv_500.txt"), chart = fs::file_size(dir_ / "chart.pdf");
+  ASSERT_LT(result, chart) << "the limit must pass the result file and stop the chart";
+  std::ofstream(dir_ / "Zarv_500.txt") << "previous run";
+  std::ofstream(dir_ / "chart.pdf") << "previous chart";
+  // ulimit -f counts blocks of 512 bytes; past the limit a write fails with EFBIG.
+  const std::string limit = "trap '' XFSZ && ulimit -f " + std::to_string((result + chart) / 2 / 512) +
+                            " && QT_QPA_PLATFORM=offscreen";
+  const Outcome o = Tool(dir_, args, limit);
+  EXPECT_EQ(o.status, 1) << o.err;
+  EXPECT_TRUE(ReadFile(dir_ / "Zarv_500.txt") == "previous run") << "replaced before the set was whole";
+  EXPECT_TRUE(ReadFile(dir_ / "chart.pdf") == "previous chart");
+  for (const auto& entry : fs::directory_iterator(dir_)) {
+    EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path() << " left behind";
+  }
+}
+
 // Whatever carries a result, a write that fails is exit status 1 with the reason, where
 // standard error can still take it, and leaves no file behind.
 TEST_F(ToolOutputs, EveryOutputOnAFullDeviceIsAFailureInTheChosenLanguage) {
