@@ -11,6 +11,7 @@
 
 #include "charts/chart_catalogue.h"
 #include "haupt/chart_results.h"
+#include "haupt/overlay_commands.h"
 #include "haupt/field_text.h"
 #include "haupt/flight_commands.h"
 #include "haupt/haupt.h"
@@ -60,6 +61,7 @@ void TForm2::closeEvent(QCloseEvent* event) {
 void TForm2::ClearForActivation() {
   StopRun();
   trust_->WindowLeft();
+  results_->overlays().WindowLeft();
   RunNote->hide();
   Memo1->hide();
   Memo2->hide();
@@ -86,6 +88,7 @@ void TForm2::Button16Click() {
   if (!flights_->MayLeave()) return;
   StopRun();
   trust_->WindowLeft();
+  results_->overlays().WindowLeft();
   RunNote->hide();
   Memo1->hide();
   Memo2->hide();

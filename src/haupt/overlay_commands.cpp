@@ -35,13 +35,10 @@ OverlayCommands::OverlayCommands(TForm2& window, ChartResults& results, MessageS
       askPath_(DefaultOpenPath),
       showReport_([this](QWidget* parent, const QString& title, const QString& text) {
         ShowInView(parent, title, text);
-      }) {
-  // A report of a run no longer shown would mislead.
-  const auto close = [this] {
-    if (view_) view_->close();
-  };
-  connect(&window, &TForm2::mainRequested, this, close);
-  connect(&window, &TForm2::quitRequested, this, close);
+      }) {}
+
+void OverlayCommands::WindowLeft() {
+  if (view_) view_->close();
 }
 
 void OverlayCommands::AddCommands(ResultsMenu& menu) {

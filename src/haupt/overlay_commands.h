@@ -42,6 +42,9 @@ class OverlayCommands : public QObject {
   void RemoveMeasured();
   // A new run is shown: a deviation report on the screen follows it.
   void RunShown();
+  // The run the report speaks of is no longer shown (MAIN, QUIT, another flight opened):
+  // a report left open would mislead.
+  void WindowLeft();
 
   const std::vector<MeasuredOverlay>& measured() const { return measured_; }
   ReportView* reportView() const { return view_; }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QMenu>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,8 @@
 #include "haupt/overlay_commands.h"
 #include "haupt/report_view.h"
 #include "haupt_fixture.h"
+#include "scenario/flight.h"
+#include "scenario/flight_file.h"
 
 namespace zarv {
 namespace {
@@ -113,6 +116,33 @@ TEST_F(OverlayTest, AMeasuredFlightIsDrawnAndHeldAgainstEachRunShown) {
   ASSERT_TRUE(Choose("Remove measured flights"));
   EXPECT_EQ(PixelsOf(Chart(), MeasuredColour(0)), 0);
   EXPECT_FALSE(Choose("Deviation from the measured flight")) << "nothing to hold the run against";
+}
+
+TEST_F(OverlayTest, TheDeviationReportClosesWithTheRunItSpeaksOf) {
+  Calculation glider;
+  glider.setVehicleClass(VehicleClass::Glider);
+  glider.inputs().MassaStart = 300.0;
+  glider.inputs().Tk = glider.inputs().dt0 = 1.0;
+  const QString flight = QDir::current().filePath(QStringLiteral("glider.zarv"));
+  ASSERT_TRUE(WriteFlightFile(QFile::encodeName(flight).toStdString(), FlightOf(glider, RunSettings{})).ok);
+  struct Case {
+    const char* way;
+    std::function<void(TForm2&)> leave;
+  };
+  const Case cases[] = {
+      {"MAIN", [](TForm2& w) { w.Button5Click(); }},
+      {"QUIT", [](TForm2& w) { w.Button16Click(); }},
+      {"another flight opened", [&flight](TForm2& w) { w.OpenFlight(flight); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.way);
+    Open(vc::Rocket, 0, kEnglish);
+    RunWithStep("0.01");
+    OpenFile(Write("track.csv", "t [s], H [km]\n10, 1\n50, 30\n"));
+    ASSERT_FALSE(Report().empty());
+    c.leave(*window_);
+    EXPECT_EQ(Report(), "") << "a report of a run no longer shown";
+  }
 }
 
 }  // namespace
