@@ -188,8 +188,7 @@ FlightClass BindFlight(py::module_& m) {
           "inputs",
           [](const PythonFlight& f) {
             py::dict inputs;
-            RunInputs copy = f.inputs;
-            for (const char* name : FlightInputNames(f.vehicleClass)) inputs[name] = *RunInputByName(copy, name);
+            for (const char* name : FlightInputNames(f.vehicleClass)) inputs[name] = *RunInputByName(f.inputs, name);
             inputs["AeroModel"] = f.inputs.AeroModel;
             return inputs;
           },
@@ -203,10 +202,7 @@ FlightClass BindFlight(py::module_& m) {
   for (const char* name : kRunInputNames) {
     flight.def_property(
         name,
-        [name](const PythonFlight& f) {
-          RunInputs copy = f.inputs;
-          return *RunInputByName(copy, name);
-        },
+        [name](const PythonFlight& f) { return *RunInputByName(f.inputs, name); },
         [name](PythonFlight& f, double value) { *RunInputByName(f.inputs, name) = value; });
   }
   BindRunResult(m);

@@ -166,9 +166,8 @@ class StudyPlan {
 
   py::tuple State() const {
     const RunSettings& s = flight_.settings;
-    RunInputs copy = flight_.inputs;
     py::list inputs;
-    for (const char* name : kRunInputNames) inputs.append(*RunInputByName(copy, name));
+    for (const char* name : kRunInputNames) inputs.append(*RunInputByName(flight_.inputs, name));
     return py::make_tuple(static_cast<int>(flight_.vehicleClass), inputs, static_cast<int>(s.earth),
                           static_cast<int>(s.integrator), s.rtol, s.atol, sweeps_, varies_, count_, seed_,
                           static_cast<int>(language_));

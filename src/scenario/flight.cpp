@@ -61,9 +61,8 @@ bool SameFlight(const Flight& a, const Flight& b) {
       a.preset != b.preset || !(a.run == b.run) || a.inputs.AeroModel != b.inputs.AeroModel) {
     return false;
   }
-  RunInputs x = a.inputs, y = b.inputs;
   for (const char* name : FlightInputNames(a.vehicleClass)) {
-    if (*RunInputByName(x, name) != *RunInputByName(y, name)) return false;
+    if (*RunInputByName(a.inputs, name) != *RunInputByName(b.inputs, name)) return false;
   }
   return true;
 }
@@ -105,9 +104,8 @@ std::optional<InputError> CheckFlight(const Flight& flight) {
   const VehicleClass cls = flight.vehicleClass;
   if (!IsFlightClass(cls)) return InputError{"VehicleClass", InputProblem::NoPhysicsForClass};
   if (auto problem = CheckInputValue("AeroModel", flight.inputs.AeroModel, cls)) return problem;
-  RunInputs inputs = flight.inputs;
   for (const char* name : FlightInputNames(cls)) {
-    if (auto problem = CheckInputValue(name, *RunInputByName(inputs, name), cls)) return problem;
+    if (auto problem = CheckInputValue(name, *RunInputByName(flight.inputs, name), cls)) return problem;
   }
   for (const auto& [name, value] : {std::pair{"rtol", std::optional<double>(flight.run.rtol)},
                                      std::pair{"atol", flight.run.atol}}) {
@@ -122,10 +120,9 @@ Scenario RecordOf(const Flight& flight) {
   Scenario record;
   record[sf::VehicleClass] = static_cast<int>(flight.vehicleClass);
   record[sf::AeroModel] = flight.inputs.AeroModel;
-  RunInputs inputs = flight.inputs;
   for (const char* name : FlightInputNames(flight.vehicleClass)) {
     const InputNote* note = FindNote(name);
-    if (note != nullptr && note->field >= 0) record[note->field] = *RunInputByName(inputs, name);
+    if (note != nullptr && note->field >= 0) record[note->field] = *RunInputByName(flight.inputs, name);
   }
   return record;
 }

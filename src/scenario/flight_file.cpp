@@ -309,9 +309,8 @@ std::string FormatFlightFile(const Flight& flight) {
   out += "\n[inputs]\n";
   Line(out, "drag = " + Quoted(DragWord(flight.inputs.AeroModel), false),
        "constant (Cx as given), titan2 or a4 (Cx by Mach number)");
-  RunInputs inputs = flight.inputs;
   for (const char* name : FlightInputNames(flight.vehicleClass)) {
-    Line(out, std::string(name) + " = " + Number(*RunInputByName(inputs, name)), FlightInputNote(name));
+    Line(out, std::string(name) + " = " + Number(*RunInputByName(flight.inputs, name)), FlightInputNote(name));
   }
 
   out += "\n[run]\n";

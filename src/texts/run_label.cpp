@@ -51,15 +51,13 @@ std::string PresetText(const Scenario& record) {
 
 std::string RunLabel(const std::string& presetName, const RunInputs& ran, const RunInputs& given,
                      VehicleClass vehicleClass, const RunSettings& settings, Language language) {
-  RunInputs ranCopy = ran;
-  RunInputs givenCopy = given;
   std::string label = presetName;
   const auto add = [&label](const std::string& part) { label += (label.empty() ? "" : ", ") + part; };
   for (const char* name : kRunInputNames) {
     // A balloon's area follows from its mass and gas; the run sets it.
     if (vehicleClass == VehicleClass::Balloon && std::string_view(name) == "S0") continue;
-    const double value = *RunInputByName(ranCopy, name);
-    if (!Same(value, *RunInputByName(givenCopy, name))) add(std::string(name) + " = " + FormatGeneral(value));
+    const double value = *RunInputByName(ran, name);
+    if (!Same(value, *RunInputByName(given, name))) add(std::string(name) + " = " + FormatGeneral(value));
   }
   if (settings.earth == EarthModel::Round) add(kRoundEarthLabel.in(language));
   if (settings.integrator != Integrator::Euler) add(IntegratorName(settings.integrator));

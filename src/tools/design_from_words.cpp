@@ -9,7 +9,6 @@ namespace zarv {
 WordsDesign DesignFromWords(std::span<const std::string> sweepTexts, std::span<const std::string> varyTexts,
                             std::uint64_t count, std::uint64_t seed, const RunInputs& inputs) {
   WordsDesign made;
-  RunInputs copy = inputs;
   if (!sweepTexts.empty()) {
     std::vector<Sweep> sweeps;
     for (const std::string& text : sweepTexts) {
@@ -25,7 +24,7 @@ WordsDesign DesignFromWords(std::span<const std::string> sweepTexts, std::span<c
     for (const std::string& text : varyTexts) {
       std::optional<Variation> v = ParseVariation(text, made.error);
       if (!v) return made;
-      const double* base = RunInputByName(copy, v->name.c_str());
+      const double* base = RunInputByName(inputs, v->name.c_str());
       bases.push_back(base != nullptr ? *base : 0.0);
       variations.push_back(std::move(*v));
     }
@@ -33,7 +32,7 @@ WordsDesign DesignFromWords(std::span<const std::string> sweepTexts, std::span<c
   }
   if (!made.design) return made;
   for (const std::string& name : made.design->names()) {
-    if (RunInputByName(copy, name.c_str()) == nullptr) {
+    if (RunInputByName(inputs, name.c_str()) == nullptr) {
       made.unknownInput = name;
       made.design.reset();
       break;

@@ -19,14 +19,13 @@ std::optional<InputError> CheckRunInputs(const RunInputs& in, VehicleClass cls) 
   if (cls < VehicleClass::Projectile || cls > VehicleClass::Rocket) {
     return Reject("VehicleClass", InputProblem::NoPhysicsForClass);
   }
-  RunInputs copy = in;
   for (const char* name : kRunInputNames) {
-    if (!std::isfinite(*RunInputByName(copy, name))) return Reject(name, InputProblem::NotFinite);
+    if (!std::isfinite(*RunInputByName(in, name))) return Reject(name, InputProblem::NotFinite);
   }
   // The values alone, in the order their problems are reported; the step count and the
   // propellant need two inputs.
-  const auto value = [&copy, cls](const char* name) {
-    return CheckInputValue(name, *RunInputByName(copy, name), cls);
+  const auto value = [&in, cls](const char* name) {
+    return CheckInputValue(name, *RunInputByName(in, name), cls);
   };
   if (in.dt0 <= 0.0) return Reject("dt0", InputProblem::NotPositive);
   if (auto problem = value("Tk")) return problem;

@@ -30,4 +30,8 @@ double* RunInputByName(RunInputs& in, const char* name) {
   return nullptr;
 }
 
+const double* RunInputByName(const RunInputs& in, const char* name) {
+  return RunInputByName(const_cast<RunInputs&>(in), name);
+}
+
 }  // namespace zarv

@@ -32,6 +32,7 @@ struct RunInputs {
 // Name-based access for scripting (zarv-run --set NAME=VALUE). Returns nullptr for an
 // unknown name.
 double* RunInputByName(RunInputs& inputs, const char* name);
+const double* RunInputByName(const RunInputs& inputs, const char* name);
 
 // Every input name, in declaration order.
 inline constexpr const char* kRunInputNames[] = {
