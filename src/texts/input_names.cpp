@@ -4,11 +4,6 @@
 #include "texts/input_messages.h"
 
 namespace zarv {
-namespace {
-
-constexpr LanguageText kLead = {"Неверный ввод", "Ungültige Eingabe", "Invalid input"};
-
-}  // namespace
 
 std::string NamedInputs(std::string_view names, Language language, VehicleClass vehicleClass) {
   constexpr std::string_view kSeparator = ", ";
@@ -24,11 +19,9 @@ std::string NamedInputs(std::string_view names, Language language, VehicleClass 
 
 std::string DescribeRejectedInput(const InputError& error, Language language,
                                   VehicleClass vehicleClass) {
-  std::string names;
-  for (const std::string& name : error.inputs) names += (names.empty() ? "" : ", ") + name;
-  if (names.empty()) names = error.input;
-  return std::string(kLead.in(language)) + " " + NamedInputs(names, language, vehicleClass) +
-         ": " + InputErrorText(error, language) + ".";
+  return DescribeInputError(error, language, [language, vehicleClass](std::string_view input) {
+    return InputWithCaption(input, language, vehicleClass);
+  });
 }
 
 }  // namespace zarv
