@@ -26,12 +26,6 @@
 
 namespace zarv {
 
-namespace {
-
-QString Text(const LanguageText& text, Language language) { return QString::fromUtf8(text.in(language)); }
-
-}  // namespace
-
 ChartResults::ChartResults(TForm2& window, const Scenario& record, MessageSink& messages,
                            const QLocale& locale, const PathAsker& askPath,
                            std::function<void()> redraw)
@@ -175,8 +169,7 @@ QString ChartResults::AskPath(const QString& title, const QString& filter) const
 }
 
 void ChartResults::ReportWriteFailure(const QString& path, const std::string& systemReason) const {
-  messages_.ShowError(Text(Texts().fileWriteFailed, language())
-                          .arg(path, QString::fromStdString(ReasonText(systemReason, language()))));
+  messages_.ShowError(WriteFailedText(path, systemReason, language()));
 }
 
 void ChartResults::SavePicture() {

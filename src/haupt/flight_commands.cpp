@@ -30,8 +30,6 @@
 namespace zarv {
 namespace {
 
-QString Text(const LanguageText& text, Language language) { return QString::fromUtf8(text.in(language)); }
-
 QString AskOpenPath(QWidget* parent, const QString& title, const QString& suggested, const QString& filter) {
   return QFileDialog::getOpenFileName(parent, title, suggested, filter);
 }
@@ -215,8 +213,7 @@ bool FlightCommands::WriteTo(const QString& path) {
   }
   const FileWriteResult written = WriteFlightFile(QFile::encodeName(path).toStdString(), flight);
   if (!written.ok) {
-    messages_.ShowError(Text(Texts().fileWriteFailed, lang)
-                            .arg(path, QString::fromStdString(ReasonText(written.reason, lang))));
+    messages_.ShowError(WriteFailedText(path, written.reason, lang));
     return false;
   }
   open_ = OpenFlight{QFileInfo(path).absoluteFilePath(), flight};

@@ -1,5 +1,6 @@
 // START: the fields are read, the run goes to the worker thread and the window keeps
 // answering; a long run shows its progress over the chart and can be cancelled.
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -157,10 +158,8 @@ void TForm2::RunEnded() {
     trust_->RunDrawn(inputsBeforeRun_);
     ShowChart(calc_.log().CurveList, calc_.log().CurveCount);
     if (!written.ok) {
-      messages_.ShowError(
-          QString::fromUtf8(Texts().fileWriteFailed.in(WindowLanguage))
-              .arg(QString::fromStdString(written.path.string()),
-                   QString::fromStdString(ReasonText(written.reason, WindowLanguage))));
+      const QString path = QFile::decodeName(written.path.c_str());
+      messages_.ShowError(WriteFailedText(path, written.reason, WindowLanguage));
     }
   }
   // A return from the start window during the run reads the record now.

@@ -10,6 +10,7 @@
 
 #include "charts/chart_view.h"
 #include "haupt/results_texts.h"
+#include "haupt/window_texts.h"
 
 namespace zarv {
 
@@ -40,6 +41,10 @@ std::string ReasonText(const std::string& systemReason, Language language) {
     if (systemReason == std::generic_category().message(reason.code)) return reason.text.in(language);
   }
   return systemReason;
+}
+
+QString WriteFailedText(const QString& path, const std::string& systemReason, Language language) {
+  return Text(Texts().fileWriteFailed, language).arg(path, QString::fromStdString(ReasonText(systemReason, language)));
 }
 
 QString WithFilterSuffix(const QString& path, const QString& chosenFilter) {

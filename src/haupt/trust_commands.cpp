@@ -14,6 +14,7 @@
 #include "haupt/message_sink.h"
 #include "haupt/report_view.h"
 #include "haupt/trust_texts.h"
+#include "haupt/window_texts.h"
 #include "scenario/calculation.h"
 #include "texts/form_captions.h"
 #include "texts/model_warning_texts.h"
@@ -30,8 +31,6 @@ namespace {
 constexpr PixelRect kBusyPanel = {386, 296, 300, 54};  // px
 constexpr PixelRect kBusyLabel = {10, 6, 280, 16};     // px
 constexpr PixelRect kBusyBar = {10, 26, 280, 20};      // px
-
-QString Text(const LanguageText& text, Language language) { return QString::fromUtf8(text.in(language)); }
 
 // A step check runs on a calculation of its own, so the window's stays untouched.
 }  // namespace

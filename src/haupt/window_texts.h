@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include <QString>
+
 #include "texts/language.h"
 
 namespace zarv {
@@ -21,5 +25,12 @@ struct WindowTexts {
 };
 
 const WindowTexts& Texts();
+
+inline QString Text(const LanguageText& text, Language language) {
+  return QString::fromUtf8(text.in(language));
+}
+
+// "Could not write FILE: REASON", the reason in the language where the user can act on it.
+QString WriteFailedText(const QString& path, const std::string& systemReason, Language language);
 
 }  // namespace zarv
