@@ -2,6 +2,7 @@
 
 #include "texts/input_messages.h"
 #include "texts/system_reasons.h"
+#include "texts/text_fill.h"
 
 namespace zarv {
 namespace {
@@ -19,12 +20,12 @@ constexpr LanguageText kNotOfClass = {"не является вводом это
                                       "keine Eingabe dieser Fahrzeugklasse (ihre Eingaben",
                                       "not an input of this vehicle class (its inputs"};
 constexpr LanguageText kMissing = {"ключ отсутствует", "der Schlüssel fehlt", "the key is missing"};
-constexpr LanguageText kMustBe = {"значение должно быть %s", "der Wert muss %s sein", "the value must be %s"};
-constexpr LanguageText kOneOf = {"значение должно быть одним из: %s", "der Wert muss eines von %s sein",
-                                 "the value must be one of %s"};
-constexpr LanguageText kNewer = {"формат %s новой версии ZARV; эта версия читает формат %d",
-                                 "Format %s einer neueren ZARV-Version; diese liest Format %d",
-                                 "format %s of a newer ZARV; this version reads format %d"};
+constexpr LanguageText kMustBe = {"значение должно быть %1", "der Wert muss %1 sein", "the value must be %1"};
+constexpr LanguageText kOneOf = {"значение должно быть одним из: %1", "der Wert muss eines von %1 sein",
+                                 "the value must be one of %1"};
+constexpr LanguageText kNewer = {"формат %1 новой версии ZARV; эта версия читает формат %2",
+                                 "Format %1 einer neueren ZARV-Version; diese liest Format %2",
+                                 "format %1 of a newer ZARV; this version reads format %2"};
 
 struct TypeWord {
   const char* type;
@@ -37,22 +38,6 @@ constexpr TypeWord kTypes[] = {
     {"table", {"таблицей", "eine Tabelle", "a table"}},
 };
 
-std::string Fill(const char* pattern, const std::string& text, int number = 0) {
-  std::string out;
-  for (const char* p = pattern; *p != '\0'; ++p) {
-    if (p[0] == '%' && p[1] == 's') {
-      out += text;
-      ++p;
-    } else if (p[0] == '%' && p[1] == 'd') {
-      out += std::to_string(number);
-      ++p;
-    } else {
-      out += *p;
-    }
-  }
-  return out;
-}
-
 std::string What(const FlightFileError& e, Language language) {
   switch (e.problem) {
     case FlightFileProblem::CannotRead:
@@ -64,12 +49,12 @@ std::string What(const FlightFileError& e, Language language) {
     case FlightFileProblem::MissingKey: return kMissing.in(language);
     case FlightFileProblem::WrongType:
       for (const TypeWord& t : kTypes) {
-        if (e.detail == t.type) return Fill(kMustBe.in(language), t.text.in(language));
+        if (e.detail == t.type) return FillText(kMustBe.in(language), {t.text.in(language)});
       }
-      return Fill(kMustBe.in(language), e.detail);
-    case FlightFileProblem::NotAChoice: return Fill(kOneOf.in(language), e.detail);
+      return FillText(kMustBe.in(language), {e.detail});
+    case FlightFileProblem::NotAChoice: return FillText(kOneOf.in(language), {e.detail});
     case FlightFileProblem::OutOfRange: return InputErrorText(e.range, language);
-    case FlightFileProblem::NewerFormat: return Fill(kNewer.in(language), e.detail, kFlightFormat);
+    case FlightFileProblem::NewerFormat: return FillText(kNewer.in(language), {e.detail, std::to_string(kFlightFormat)});
   }
   return {};
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "texts/system_reasons.h"
+#include "texts/text_fill.h"
 #include "texts/text_table.h"
 #include "trajectory/number_format.h"
 
@@ -17,16 +18,16 @@ constexpr int kDigits = 5;  // significant digits of the figures
 constexpr LanguageText kLine{"строка", "Zeile", "line"};
 constexpr LanguageText kColumn{"столбец", "Spalte", "column"};
 
-// Indexed by RunDataProblem::Kind; %t the offending text, %k the known units, %e and %f
-// the expected and found counts, %r the system's reason.
+// Indexed by RunDataProblem::Kind; %1 the offending text, %2 the known units, %3 and %4
+// the expected and found counts, %5 the system's reason.
 constexpr std::array<LanguageText, 13> kProblems{{
-    {"файл не читается: %r", "die Datei lässt sich nicht lesen: %r", "the file cannot be read: %r"},
+    {"файл не читается: %5", "die Datei lässt sich nicht lesen: %5", "the file cannot be read: %5"},
     {"в файле нет таблицы: он пуст или содержит только комментарии",
      "die Datei enthält keine Tabelle: sie ist leer oder hat nur Kommentarzeilen",
      "the file holds no table: it is empty or has comment lines only"},
-    {"файл больше %e байт; столько данных полета не бывает",
-     "die Datei ist größer als %e Bytes; so viele Flugdaten gibt es nicht",
-     "the file is larger than %e bytes, more than any flight's data"},
+    {"файл больше %3 байт; столько данных полета не бывает",
+     "die Datei ist größer als %3 Bytes; so viele Flugdaten gibt es nicht",
+     "the file is larger than %3 bytes, more than any flight's data"},
     {"под заголовком нет ни одной строки значений", "unter der Kopfzeile steht keine Zeile mit Werten",
      "the heading has no line of values under it"},
     {"в заголовке нет столбца времени, например \"t [s]\" (s, ms, min, h)",
@@ -38,19 +39,19 @@ constexpr std::array<LanguageText, 13> kProblems{{
      "V (Geschwindigkeit), theta (Bahnwinkel), nx (Beschleunigung)",
      "besides the time the heading names no quantity a run records: H (altitude), X (range), V (speed), "
      "theta (path angle), nx (acceleration)"},
-    {"не указана единица; напишите ее в скобках, например [%k]",
-     "die Einheit fehlt; schreiben Sie sie in Klammern, etwa [%k]",
-     "the unit is missing; write it in brackets, such as [%k]"},
-    {"неизвестная единица \"%t\"; возможны: %k", "unbekannte Einheit \"%t\"; möglich sind: %k",
-     "unknown unit \"%t\"; known: %k"},
+    {"не указана единица; напишите ее в скобках, например [%2]",
+     "die Einheit fehlt; schreiben Sie sie in Klammern, etwa [%2]",
+     "the unit is missing; write it in brackets, such as [%2]"},
+    {"неизвестная единица \"%1\"; возможны: %2", "unbekannte Einheit \"%1\"; möglich sind: %2",
+     "unknown unit \"%1\"; known: %2"},
     {"вторая колонка той же величины", "eine zweite Spalte derselben Größe",
      "a second column of the same quantity"},
-    {"%f полей под %e заголовками", "%f Felder unter %e Überschriften", "%f fields under %e headings"},
-    {"\"%t\" не число", "\"%t\" ist keine Zahl", "\"%t\" is not a number"},
-    {"время %t не позже, чем в строке выше", "die Zeit %t liegt nicht nach der Zeile davor",
-     "the time %t is not after the line before"},
-    {"в таблице расчета не более %e строк значений", "die Tabelle einer Rechnung hat höchstens %e Wertzeilen",
-     "a run's table has at most %e lines of values"},
+    {"%4 полей под %3 заголовками", "%4 Felder unter %3 Überschriften", "%4 fields under %3 headings"},
+    {"\"%1\" не число", "\"%1\" ist keine Zahl", "\"%1\" is not a number"},
+    {"время %1 не позже, чем в строке выше", "die Zeit %1 liegt nicht nach der Zeile davor",
+     "the time %1 is not after the line before"},
+    {"в таблице расчета не более %3 строк значений", "die Tabelle einer Rechnung hat höchstens %3 Wertzeilen",
+     "a run's table has at most %3 lines of values"},
 }};
 constexpr LanguageText kMissingNumber{"нет числа", "die Zahl fehlt", "the number is missing"};
 
@@ -83,21 +84,6 @@ constexpr LanguageText kRunPeak{"пик расчета", "Spitze Rechnung", "run
 constexpr LanguageText kMeasuredPeak{"пик измерения", "Spitze Messung", "measured peak"};
 constexpr LanguageText kPeakDifference{"разность пиков", "Differenz", "difference"};
 
-// Replaces each "%c" of `format` by what `fill` gives for c; "%%" is a percent sign.
-template <typename Fill>
-std::string Expand(const char* format, Fill fill) {
-  std::string text;
-  for (const char* p = format; *p != '\0'; ++p) {
-    if (p[0] == '%' && p[1] != '\0') {
-      text += p[1] == '%' ? std::string("%") : fill(p[1]);
-      ++p;
-    } else {
-      text += *p;
-    }
-  }
-  return text;
-}
-
 std::string Figure(double value) { return FormatGeneral(value, kDigits); }
 
 }  // namespace
@@ -113,22 +99,10 @@ std::string DescribeRunDataProblem(const RunDataProblem& problem, const std::str
   const char* format = problem.kind == Kind::kNotANumber && problem.text.empty()
                            ? kMissingNumber.in(language)
                            : kProblems[index].in(language);
-  return place + ": " + Expand(format, [&](char c) -> std::string {
-           switch (c) {
-             case 't':
-               return problem.text;
-             case 'k':
-               return problem.known;
-             case 'e':
-               return std::to_string(problem.expected);
-             case 'f':
-               return std::to_string(problem.found);
-             case 'r':
-               return SystemReason(static_cast<int>(problem.found), language);
-             default:
-               return std::string("%") + c;
-           }
-         });
+  const std::string reason =
+      problem.kind == Kind::kUnreadable ? SystemReason(static_cast<int>(problem.found), language) : "";
+  return place + ": " + FillText(format, {problem.text, problem.known, std::to_string(problem.expected),
+                                          std::to_string(problem.found), reason});
 }
 
 std::string MeasuredQuantityName(MeasuredQuantity quantity, Language language) {
