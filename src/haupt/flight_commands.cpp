@@ -129,9 +129,10 @@ Language FlightCommands::language() const {
 Flight FlightCommands::Current() const {
   Flight flight = open_ ? open_->flight : Flight{};
   if (!open_) {
-    flight.name = PresetText(record_);
     if (const int item = FindPresetItem(record_); item >= 0) {
-      flight.preset = std::to_string(static_cast<int>(record_[sf::VehicleClass])) + ":" + std::to_string(item);
+      const int vehicleClass = static_cast<int>(record_[sf::VehicleClass]);
+      flight.name = PresetName(vehicleClass, item);
+      flight.preset = std::to_string(vehicleClass) + ":" + std::to_string(item);
     }
   }
   flight.vehicleClass = window_.WindowClass;

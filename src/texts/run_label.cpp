@@ -34,19 +34,9 @@ std::string PresetName(int vehicleClass, int item) {
 }
 
 std::string PresetText(const Scenario& record) {
-  const int vehicleClass = static_cast<int>(std::lround(record[sf::VehicleClass]));
-  const PresetList* list = FindPresetList(vehicleClass);
-  if (!list) return {};
-  for (std::size_t item = 0; item < list->items.size(); ++item) {
-    Scenario preset;
-    if (!ApplyPreset(preset, vehicleClass, static_cast<int>(item))) continue;
-    bool same = true;
-    // START writes the language over the click, so it is not the preset's.
-    for (int field = 0; same && field <= PresetWriteEnd(vehicleClass, static_cast<int>(item)); ++field)
-      same = field == sf::Language || preset[field] == record[field];
-    if (same) return PresetName(vehicleClass, static_cast<int>(item));
-  }
-  return {};
+  const int item = FindPresetItem(record);
+  if (item < 0) return {};
+  return PresetName(static_cast<int>(VehicleClassFromRecord(record[sf::VehicleClass])), item);
 }
 
 std::string RunLabel(const std::string& presetName, const RunInputs& ran, const RunInputs& given,
