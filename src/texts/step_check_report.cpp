@@ -200,6 +200,10 @@ std::string StepQuantityWord(StepQuantity quantity, Language language) {
   return kQuantities[static_cast<std::size_t>(quantity)].name.in(language);
 }
 
+const char* StepQuantityUnit(StepQuantity quantity) {
+  return kQuantities[static_cast<std::size_t>(quantity)].unit;
+}
+
 std::string StepQuantityName(StepQuantity quantity, Language language) {
   const QuantityText& q = kQuantities[static_cast<std::size_t>(quantity)];
   return q.unit[0] == '\0' ? std::string(q.name.in(language))

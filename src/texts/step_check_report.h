@@ -9,6 +9,8 @@ namespace zarv {
 
 // The quantity alone, e.g. "peak dynamic pressure".
 std::string StepQuantityWord(StepQuantity quantity, Language language);
+// Its SI unit as written in every language, e.g. "m/s"; "" for the load factor.
+const char* StepQuantityUnit(StepQuantity quantity);
 // The quantity with its unit, e.g. "peak dynamic pressure, Pa".
 std::string StepQuantityName(StepQuantity quantity, Language language);
 

@@ -6,12 +6,11 @@
 #include "scenario/presets.h"
 #include "texts/form_captions.h"
 #include "tools/run_options.h"
+#include "tools/study_words.h"
 
 namespace zarv {
 namespace {
 
-constexpr LanguageText kUnknownInput = {"неизвестный ввод", "unbekannte Eingabe",
-                                        "unknown input"};
 constexpr LanguageText kInputs = {"вводы", "Eingaben", "inputs"};
 constexpr LanguageText kNotANumber = {"не число", "keine Zahl", "not a number"};
 
@@ -28,7 +27,7 @@ bool LoadPreset(const std::string& preset, Scenario& record, int& cls, int& item
 std::string UnknownInput(const std::string& name, Language language) {
   std::string names;
   for (const char* input : kRunInputNames) names += (names.empty() ? "" : ", ") + std::string(input);
-  return std::string(kUnknownInput.in(language)) + " '" + name + "' (" + kInputs.in(language) +
+  return std::string(study_words::kUnknownInput.in(language)) + " '" + name + "' (" + kInputs.in(language) +
          ": " + names + ")";
 }
 

@@ -19,6 +19,7 @@
 #include "tools/run_failure_message.h"
 #include "tools/run_outputs.h"
 #include "tools/run_source.h"
+#include "tools/study_words.h"
 #include "trajectory/number_format.h"
 #include "trust/model_warnings.h"
 #include "trust/step_check.h"
@@ -26,25 +27,16 @@
 namespace zarv {
 namespace {
 
-constexpr LanguageText kSourceMissing = {"не указан ни --preset, ни --flight", "--preset oder --flight fehlt",
-                                         "--preset or --flight is missing"};
 constexpr LanguageText kBadTolerance = {"--tolerance требует процент больше 0",
                                         "--tolerance verlangt Prozent über 0",
                                         "--tolerance needs a percentage above 0"};
 constexpr LanguageText kWarning = {"предупреждение", "Warnung", "warning"};
 
 // Summary lines.
-constexpr LanguageText kPreset = {"пример", "Beispiel", "preset"};
-constexpr LanguageText kFlight = {"полет", "Flug", "flight"};
 constexpr LanguageText kEarth = {"Земля", "Erde", "Earth"};
 constexpr LanguageText kFlat = {"плоская", "flach", "flat"};
 constexpr LanguageText kRound = {"круглая", "rund", "round"};
 constexpr LanguageText kIntegrator = {"интегратор", "Integrator", "integrator"};
-constexpr LanguageText kFlightTime = {"время полета", "Flugzeit", "flight time"};
-constexpr LanguageText kRange = {"дальность", "Reichweite", "range"};
-constexpr LanguageText kPeakAltitude = {"макс. высота", "max. Höhe", "peak altitude"};
-constexpr LanguageText kPeakSpeed = {"макс. скорость", "max. Geschwindigkeit", "peak speed"};
-constexpr LanguageText kPeakLoad = {"макс. |nx|", "max. |nx|", "peak |nx|"};
 constexpr LanguageText kSamples = {"записано отсчетов", "aufgezeichnete Werte",
                                    "samples recorded"};
 constexpr LanguageText kFile = {"файл", "Datei", "file"};
@@ -56,17 +48,18 @@ void PrintSummary(std::FILE* out, const RunOptions& options, const RunSource& so
   const RunSummary& s = calculation.summary();
   const RunOutcomes o = OutcomesOf(calculation);
   const bool round = calculation.earthModel() == EarthModel::Round;
-  std::fprintf(out, "%s  %s\n", (source.isFlight() ? kFlight : kPreset).in(language), source.given().c_str());
+  std::fprintf(out, "%s\n", source.Heading(language).c_str());
   std::fprintf(out, "%s  %s\n", kEarth.in(language), (round ? kRound : kFlat).in(language));
   if (calculation.integrator() != Integrator::Euler) {
     std::fprintf(out, "%s  %s\n", kIntegrator.in(language),
                  DescribeIntegration(calculation.settings()).c_str());
   }
-  std::fprintf(out, "%s  %s s\n", kFlightTime.in(language), FormatGeneral(s.flightTime, 6).c_str());
-  std::fprintf(out, "%s  %s m\n", kRange.in(language), FormatGeneral(s.range, 6).c_str());
-  std::fprintf(out, "%s  %s m\n", kPeakAltitude.in(language), FormatGeneral(s.peakAltitude, 6).c_str());
-  std::fprintf(out, "%s  %s m/s\n", kPeakSpeed.in(language), FormatGeneral(s.peakSpeed, 6).c_str());
-  std::fprintf(out, "%s  %s\n", kPeakLoad.in(language), FormatGeneral(o.peakLoadFactorX, 6).c_str());
+  for (const StepQuantity q : {StepQuantity::FlightTime, StepQuantity::Range, StepQuantity::PeakAltitude,
+                               StepQuantity::PeakSpeed, StepQuantity::PeakLoadFactorX}) {
+    const std::string unit = StepQuantityUnit(q);
+    const std::string value = FormatGeneral(QuantityOf(o, q), 6) + (unit.empty() ? "" : " " + unit);
+    std::fprintf(out, "%s  %s\n", StepQuantityWord(q, language).c_str(), value.c_str());
+  }
   std::fprintf(out, "%s  %d\n", kSamples.in(language), s.samplesRecorded);
   std::fprintf(out, "%s  %s\n", kFile.in(language), resultFile.c_str());
 }
@@ -75,19 +68,16 @@ void PrintSummary(std::FILE* out, const RunOptions& options, const RunSource& so
 std::optional<int> SetUp(const RunOptions& options, RunSource& source, Calculation& calculation,
                          std::string& label) {
   const Language language = options.language;
-  if (options.preset.empty() && options.flight.empty()) return UsageError(kSourceMissing.in(language));
+  if (options.preset.empty() && options.flight.empty()) {
+    return UsageError(study_words::kPresetMissing.in(language));
+  }
   if (std::string problem = source.Load(options.preset, options.flight, language); !problem.empty()) {
     return UsageError(problem);
   }
-  source.ApplyTo(calculation);
-  if (std::string problem = ApplyRunSettings(options.settings, calculation, language); !problem.empty()) {
+  RunInputs given;
+  if (std::string problem = source.SetUp(options.settings, options.sets, calculation, language, &given);
+      !problem.empty()) {
     return UsageError(problem);
-  }
-  const RunInputs given = calculation.inputs();
-  for (const std::string& set : options.sets) {
-    if (const std::string problem = ApplySet(set, calculation, language); !problem.empty()) {
-      return UsageError(problem);
-    }
   }
   label = RunLabel(source.label(), calculation.inputs(), given, calculation.vehicleClass(),
                    calculation.settings(), language);

@@ -7,6 +7,7 @@
 #include "texts/flight_file_messages.h"
 #include "texts/run_label.h"
 #include "tools/preset_setup.h"
+#include "tools/run_options.h"
 #include "tools/study_words.h"
 
 namespace zarv {
@@ -47,6 +48,21 @@ Flight RunSource::FlightNow(const Calculation& calculation) const {
   flight.notes = flight_.notes;
   flight.preset = flight_.preset;
   return flight;
+}
+
+std::string RunSource::SetUp(const RunSettingChoices& settings, std::span<const std::string> sets,
+                             Calculation& calculation, Language language, RunInputs* given) const {
+  ApplyTo(calculation);
+  if (std::string problem = ApplyRunSettings(settings, calculation, language); !problem.empty()) return problem;
+  if (given != nullptr) *given = calculation.inputs();
+  for (const std::string& set : sets) {
+    if (std::string problem = ApplySet(set, calculation, language); !problem.empty()) return problem;
+  }
+  return {};
+}
+
+std::string RunSource::Heading(Language language) const {
+  return std::string((isFlight_ ? study_words::kFlight : study_words::kPreset).in(language)) + "  " + given_;
 }
 
 }  // namespace zarv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "scenario/calculation.h"
@@ -8,6 +9,8 @@
 #include "texts/language.h"
 
 namespace zarv {
+
+struct RunSettingChoices;
 
 // Where a command's inputs come from: a preset line (--preset CLASS:ITEM) or a flight
 // file (--flight FILE).
@@ -20,6 +23,12 @@ class RunSource {
   // The class, the inputs and the run settings as a fresh calculation takes them: a preset
   // as its click does (the default settings), a flight as its file says.
   void ApplyTo(Calculation& calculation) const;
+  // ApplyTo, then --earth, --integrator, --rtol, --atol and the --set changes in order;
+  // `given`, when asked for, gets the inputs before the changes. The message, or empty.
+  std::string SetUp(const RunSettingChoices& settings, std::span<const std::string> sets,
+                    Calculation& calculation, Language language, RunInputs* given = nullptr) const;
+  // "preset  8:0" or "flight  v2.zarv", the first line of a command's summary.
+  std::string Heading(Language language) const;
 
   bool isFlight() const { return isFlight_; }
   // "8:0" or the file as given, for the summary.

@@ -96,14 +96,8 @@ int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
   }
   // The study's fixed changes, made once; every case starts from these inputs.
   Calculation base;
-  source.ApplyTo(base);
-  if (std::string problem = ApplyRunSettings(r.settings, base, language); !problem.empty()) {
+  if (std::string problem = source.SetUp(r.settings, r.sets, base, language); !problem.empty()) {
     return StudyUsageError(problem);
-  }
-  for (const std::string& set : r.sets) {
-    if (const std::string problem = ApplySet(set, base, language); !problem.empty()) {
-      return StudyUsageError(problem);
-    }
   }
   const RunInputs inputs = base.inputs();
   std::unique_ptr<StudyDesign> design;
@@ -158,8 +152,7 @@ int RunStudyRequest(const StudyRequest& r, Language language, char* argv0) {
   }
   // With the table on standard output the texts go to standard error, apart from its rows.
   std::FILE* text = !r.out.empty() && IsStandardOutput(r.out) ? stderr : stdout;
-  std::fprintf(text, "%s  %s, %s\n", (source.isFlight() ? kFlight : kPreset).in(language), source.given().c_str(),
-               design->Describe().substr(2).c_str());
+  std::fprintf(text, "%s, %s\n", source.Heading(language).c_str(), design->Describe().substr(2).c_str());
   // A stream that takes nothing is known before any case runs.
   if (const int status = CheckPrinted(language)) return status;
 
