@@ -26,15 +26,6 @@ KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicl
   return KeptRun{std::make_shared<const TrajectoryLog>(log), std::move(label), vehicleClass, {}};
 }
 
-std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept) {
-  const auto taken = [&](const std::string& name) {
-    return std::any_of(kept.begin(), kept.end(), [&](const KeptRun& run) { return run.label == name; });
-  };
-  std::string unique = label;
-  for (int n = 2; taken(unique); ++n) unique = label + " (" + std::to_string(n) + ")";
-  return unique;
-}
-
 QRgb KeptRunColour(int index) {
   return kPalette[static_cast<std::size_t>(index) % kPalette.size()];
 }

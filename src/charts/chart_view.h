@@ -39,9 +39,24 @@ inline constexpr int kMaxMeasuredFlights = 3;
 // Copies the log, so that the next run may overwrite the original.
 KeptRun KeepRun(const TrajectoryLog& log, std::string label, VehicleClass vehicleClass);
 
-// The label a run is kept under beside `kept`: its own, or with " (2)", " (3)"... when a
-// kept run already has it, so that no two kept runs carry the same name.
-std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept);
+// The label a run or a measured flight is drawn under beside the others of its kind
+// (anything with a `label`): its own, or with " (2)", " (3)"... when one of them already
+// has it, so that no two carry the same name.
+template <typename Range>
+std::string UniqueLabel(const std::string& label, const Range& others) {
+  const auto taken = [&others](const std::string& name) {
+    for (const auto& other : others) {
+      if (other.label == name) return true;
+    }
+    return false;
+  };
+  std::string unique = label;
+  for (int n = 2; taken(unique); ++n) unique = label + " (" + std::to_string(n) + ")";
+  return unique;
+}
+inline std::string UniqueKeptLabel(const std::string& label, std::span<const KeptRun> kept) {
+  return UniqueLabel(label, kept);
+}
 
 // Curve colour of kept run `index` (0..5); the current run is black.
 QRgb KeptRunColour(int index);

@@ -81,12 +81,7 @@ void OverlayCommands::Open(const QString& path) {
     messages_.ShowError(Text(overlay_text::kMeasuredFull).arg(kMaxMeasuredFlights));
     return;
   }
-  std::string label = name;
-  const auto taken = [&](const std::string& text) {
-    return std::any_of(measured_.begin(), measured_.end(),
-                       [&](const MeasuredOverlay& m) { return m.label == text; });
-  };
-  for (int n = 2; taken(label); ++n) label = name + " (" + std::to_string(n) + ")";
+  const std::string label = UniqueLabel(name, measured_);
   measured_.push_back(
       {std::make_shared<const MeasuredFlight>(std::move(std::get<MeasuredFlight>(data))), label});
   results_.Redraw();
