@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -70,6 +71,27 @@ class HauptTest : public ::testing::Test {
     return widget;
   }
   bool Shown(const char* name) { return !Get(name)->isHidden(); }
+
+  // A command of the chart picture's menu, as the window offers it now.
+  QAction* Command(QMenu& menu, const char* caption) {
+    for (QAction* action : menu.actions())
+      if (action->text() == QString::fromUtf8(caption)) return action;
+    ADD_FAILURE() << "no command " << caption;
+    return nullptr;
+  }
+  bool Enabled(const char* caption) {
+    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
+    QAction* action = Command(*menu, caption);
+    return action && action->isEnabled();
+  }
+  // Triggers the command; false, doing nothing, when it is disabled.
+  bool Choose(const char* caption) {
+    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
+    QAction* action = Command(*menu, caption);
+    if (action == nullptr || !action->isEnabled()) return false;
+    action->trigger();
+    return true;
+  }
   std::string Text(const char* name) { return Get<QLineEdit>(name)->text().toStdString(); }
   std::string Caption(const char* name) {
     if (auto* label = window_->findChild<QLabel*>(QString::fromLatin1(name)))

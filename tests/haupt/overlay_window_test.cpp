@@ -41,18 +41,6 @@ class OverlayTest : public HauptTest {
   }
   ChartResults& Results() { return window_->results(); }
   QImage Chart() { return window_->chartPicture().convertToFormat(QImage::Format_RGB32); }
-  // A command of the chart picture's menu as the window offers it now; false when disabled.
-  bool Choose(const char* caption) {
-    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
-    for (QAction* action : menu->actions()) {
-      if (action->text() != QString::fromUtf8(caption)) continue;
-      if (!action->isEnabled()) return false;
-      action->trigger();
-      return true;
-    }
-    ADD_FAILURE() << "no command " << caption;
-    return false;
-  }
   void OpenFile(const QString& path) {
     Results().overlays().setOpenPathAsker([path](QWidget*, const QString&, const QString&) { return path; });
     ASSERT_TRUE(Choose("Open run data…"));

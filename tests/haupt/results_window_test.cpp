@@ -45,22 +45,6 @@ class ResultsTest : public HauptTest {
   }
   ChartResults& Results() { return window_->results(); }
 
-  // A command of the chart picture's menu, as the window offers it now.
-  QAction* Command(QMenu& menu, const char* caption) {
-    for (QAction* action : menu.actions())
-      if (action->text() == QString::fromUtf8(caption)) return action;
-    ADD_FAILURE() << "no command " << caption;
-    return nullptr;
-  }
-  bool Enabled(const char* caption) {
-    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
-    QAction* action = Command(*menu, caption);
-    return action && action->isEnabled();
-  }
-  void Choose(const char* caption) {
-    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
-    if (QAction* action = Command(*menu, caption)) action->trigger();
-  }
   void SaveAs(const QString& path) {
     window_->setSavePathAsker([path, this](QWidget*, const QString&, const QString& filter) {
       lastFilter_ = filter.toStdString();

@@ -46,16 +46,6 @@ class TrustTest : public HauptTest {
     });
   }
 
-  QAction* Command(QMenu& menu, const char* caption) {
-    for (QAction* action : menu.actions())
-      if (action->text() == QString::fromUtf8(caption)) return action;
-    ADD_FAILURE() << "no command " << caption;
-    return nullptr;
-  }
-  void Choose(const char* caption) {
-    std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
-    if (QAction* action = Command(*menu, caption)) action->trigger();
-  }
   bool Checked(const char* caption) {
     std::unique_ptr<QMenu> menu(window_->makeChartMenu(window_.get()));
     QAction* action = Command(*menu, caption);
